@@ -1,0 +1,3 @@
+// SPDX-FileCopyrightText: 2026 Norvanda
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
