@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/session.h"
 
+#include "core/about.h"
 #include "core/texts.h"
 #include "core/user_prompt.h"
 #include "store/collection_ops.h"
@@ -53,7 +54,7 @@ bool Session::save(const QString &path)
 
 QString Session::window_title() const
 {
-    QString title = QStringLiteral("Tandora 1.21");
+    QString title = about_title();
     if (!m_path.isEmpty())
         title += QStringLiteral(" - ") + m_path;
     if (m_modified)
