@@ -30,8 +30,8 @@ int main(int argc, char *argv[])
     write_default_support_files(folders);
 
     Texts language_texts;
-    const Texts &texts = language_texts.load_file(folders.language_file) ? language_texts
-                                                                           : british_english_texts();
+    const Texts &texts =
+        language_texts.load_file(folders.language_file) ? language_texts : british_english_texts();
     const CurrencyTable currencies = CurrencyTable::load(folders.currency_file);
     const Catalogue catalogue(texts, [&](int row) { return currencies.row(row).symbol1; });
 

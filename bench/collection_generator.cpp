@@ -1,3 +1,470 @@
 // SPDX-FileCopyrightText: 2026 Norvanda
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection_generator.h"
+
+#include "core/clock.h"
+#include "core/text_file.h"
+#include "core/texts.h"
+#include "store/collection_file.h"
+#include "store/collection_ops.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <random>
+#include <span>
+
+namespace tandora::bench {
+
+namespace {
+
+// std::mt19937 is specified bit for bit and the mappings below use plain arithmetic, so the
+// sequence is the same with every standard library (the std distributions are not).
+class Rng
+{
+public:
+    explicit Rng(quint32 seed)
+        : m_engine(seed)
+    {
+    }
+
+    // 0 <= result < n
+    quint32 below(quint32 n) { return quint32((quint64(m_engine()) * n) >> 32); }
+    // lo <= result <= hi
+    qint64 between(qint64 lo, qint64 hi) { return lo + qint64(below(quint32(hi - lo + 1))); }
+    bool percent(quint32 p) { return below(1000) < p * 10; }
+    bool permille(quint32 p) { return below(1000) < p; }
+
+    // An index drawn with the given relative weights.
+    size_t weighted(std::initializer_list<quint32> weights)
+    {
+        quint32 total = 0;
+        for (quint32 w : weights)
+            total += w;
+        quint32 r = below(total);
+        size_t i = 0;
+        for (quint32 w : weights) {
+            if (r < w)
+                return i;
+            r -= w;
+            ++i;
+        }
+        return weights.size() - 1;
+    }
+
+    // A fresh string from the pool: every field owns its text as it does after a load.
+    QString pick(std::span<const char *const> pool)
+    {
+        return QString::fromUtf8(pool[below(quint32(pool.size()))]);
+    }
+
+private:
+    std::mt19937 m_engine;
+};
+
+// The pools are small so that values repeat the way they do in real collections.
+constexpr const char *platforms[] = {
+    "LEGO Store",    "LEGO Shop online", "Amazon",   "eBay",       "BrickLink",
+    "Kleinanzeigen", "Toys R Us",        "Smyths",   "Galeria",    "Müller",
+    "Flohmarkt",     "Brick fair",       "Jouéclub", "Local shop", "Kaufland",
+};
+// Platforms whose orders carry an order number, and how it looks.
+enum class OrderStyle { None, Lego, Amazon, Ebay, BrickLink };
+constexpr OrderStyle order_styles[] = {
+    OrderStyle::Lego, OrderStyle::Lego, OrderStyle::Amazon, OrderStyle::Ebay, OrderStyle::BrickLink,
+    OrderStyle::None, OrderStyle::None, OrderStyle::None,   OrderStyle::None, OrderStyle::None,
+    OrderStyle::None, OrderStyle::None, OrderStyle::None,   OrderStyle::None, OrderStyle::None,
+};
+static_assert(std::size(platforms) == std::size(order_styles));
+
+constexpr const char *sale_platforms[] = {"eBay",      "Kleinanzeigen", "BrickLink",
+                                          "Flohmarkt", "Brick fair",    "Vinted"};
+constexpr const char *persons[] = {
+    "Müller", "Schmidt", "J. Smith",      "Dupont",       "Jørgensen", "Kowalski",
+    "García", "O'Brien", "brickfan_1987", "Weiß & Söhne", "Nguyễn",    "van der Berg",
+    "Łukasz", "Anna K.", "Grandma",       "Tom",
+};
+constexpr const char *locations[] = {
+    "Attic",         "Cellar shelf 2",  "Étagère",     "Wardrobe",
+    "Garage, box 3", "Office",          "Living room", "Kinderzimmer",
+    "Storage unit",  "Display cabinet", "Guest room",  "Bücherregal",
+};
+constexpr const char *additions[] = {"Box 1",  "Box 2",     "Box 7",       "Top shelf",
+                                     "Bottom", "Left side", "Behind door", "Crate A"};
+constexpr const char *groups[] = {
+    "Star Wars", "Technic",           "City",         "Icons",     "Ideas",
+    "Castle",    "Modular buildings", "Space",        "Für Lukas", "Investment",
+    "Christmas", "Architecture",      "Harry Potter", "Trains",    "Collectible minifigures",
+};
+constexpr const char *tag_pool[] = {"gift",       "retired",    "display",   "to build",
+                                    "MOC base",   "für Kinder", "BrickLink", "signed",
+                                    "sealed box", "2nd copy",   "exclusive", "parts"};
+constexpr const char *short_notes[] = {
+    "Box slightly dented",     "Bought at the 2019 fair",    "Missing one sticker sheet",
+    "Gift from Müller",        "Instructions in the folder", "Built once, sorted by colour",
+    "GWP with a larger order", "Price incl. double points",
+};
+constexpr const char *long_notes[] = {
+    "Missing parts:\n2x 3001 red\n1x 3023 dark bluish grey\nOrdered on BrickLink",
+    "Built 2021.\nTaken apart for the move.\nBags 1-4 sorted, rest loose.",
+    "Christmas present from grandma.\r\nKeep sealed!",
+    "Minifigures stored separately\n(box 7, drawer 2).",
+};
+constexpr const char *wish_notes[] = {"Wait for a sale", "Only under 100", "Birthday wish"};
+
+// Typical retail price points.
+constexpr double price_points[] = {4.99,   9.99,   12.99,  14.99,  19.99,  24.99,  29.99,
+                                   34.99,  39.99,  49.99,  59.99,  69.99,  79.99,  89.99,
+                                   99.99,  119.99, 129.99, 149.99, 169.99, 199.99, 229.99,
+                                   249.99, 299.99, 349.99, 449.99, 679.99, 849.99};
+constexpr double shipping[] = {0, 0, 0, 3.95, 4.49, 4.99, 5.95, 6.99};
+
+// Row colours as 24-bit RGB with red in the lowest byte.
+constexpr qint64 colours[] = {0x8080FF, 0x80FF80, 0xFF8080, 0x80FFFF, 0xC0C0C0, 0xFFC0FF, 0};
+
+// Wall-clock seconds.
+constexpr qint64 day = 86400;
+constexpr qint64 first_date = 1104537600; // 2005-01-01
+constexpr qint64 last_date = 1767225599;  // 2025-12-31 23:59:59
+
+double cents(double v)
+{
+    return std::round(v * 100) / 100;
+}
+
+class Generator
+{
+public:
+    Generator(size_t set_count, quint32 seed)
+        : m_rng(seed)
+        , m_count(set_count)
+    {
+    }
+
+    collection run()
+    {
+        collection c;
+        reset_collection(c, british_english_texts());
+        m_wishlist = british_english_texts().text(u"templ_2");
+        c.sets.reserve(m_count);
+        while (c.sets.size() < m_count)
+            add_order(c.sets, std::min<size_t>(m_count - c.sets.size(), order_size()));
+        collection_extras(c);
+        return c;
+    }
+
+private:
+    size_t order_size()
+    {
+        switch (m_rng.weighted({70, 15, 8, 4, 3})) {
+        case 0:
+            return 1;
+        case 1:
+            return 2;
+        case 2:
+            return 3;
+        case 3:
+            return 4;
+        default:
+            return size_t(m_rng.between(5, 12));
+        }
+    }
+
+    qint64 date_between(qint64 from, qint64 to)
+    {
+        return from + qint64(m_rng.below(quint32((to - from) / day + 1))) * day;
+    }
+
+    qint64 time_of_day() { return m_rng.between(7 * 3600, 23 * 3600); }
+
+    QString set_number()
+    {
+        switch (m_rng.weighted({62, 18, 6, 5, 5})) {
+        case 0: { // themed five-digit ranges
+            static constexpr qint64 ranges[][2] = {{10000, 10330}, {21000, 21350}, {31000, 31160},
+                                                   {40000, 40700}, {41000, 41800}, {42000, 42180},
+                                                   {60000, 60420}, {70000, 70920}, {71000, 71800},
+                                                   {75000, 75390}, {76000, 76290}, {77000, 77100}};
+            const auto &r = ranges[m_rng.below(std::size(ranges))];
+            return QString::number(m_rng.between(r[0], r[1]));
+        }
+        case 1:
+            return QString::number(m_rng.between(1000, 9999));
+        case 2:
+            return QString::number(m_rng.percent(80) ? m_rng.between(850000, 854300)
+                                                     : m_rng.between(910001, 910040));
+        case 3: // promotional
+            return QString::number(m_rng.between(5000000, 5008200));
+        default: // collectible minifigure series
+            return QStringLiteral("col%1").arg(m_rng.between(1, 26), 2, 10, QLatin1Char('0'));
+        }
+    }
+
+    qint64 version() { return qint64(m_rng.weighted({90, 7, 3})) + 1; }
+
+    double retail_price()
+    {
+        return price_points[m_rng.below(std::size(price_points))] *
+               (m_rng.percent(70) ? 1 : 1 + double(m_rng.below(3)));
+    }
+
+    double paid(double retail)
+    {
+        switch (m_rng.weighted({60, 30, 10})) {
+        case 0:
+            return retail;
+        case 1:
+            return cents(retail * (0.6 + 0.01 * m_rng.below(31)));
+        default: // second hand, any amount
+            return cents(retail * (0.3 + 0.01 * m_rng.below(150)));
+        }
+    }
+
+    QString order_number(OrderStyle style)
+    {
+        auto digits = [this](int n) {
+            QString s;
+            for (int i = 0; i < n; ++i)
+                s += QLatin1Char(char('0' + m_rng.below(10)));
+            return s;
+        };
+        switch (style) {
+        case OrderStyle::Lego:
+            return QLatin1Char('T') + digits(9);
+        case OrderStyle::Amazon:
+            return QStringLiteral("302-") + digits(7) + QLatin1Char('-') + digits(7);
+        case OrderStyle::Ebay:
+            return digits(2) + QLatin1Char('-') + digits(5) + QLatin1Char('-') + digits(5);
+        case OrderStyle::BrickLink:
+            return digits(8);
+        case OrderStyle::None:
+            break;
+        }
+        return {};
+    }
+
+    static trading empty_trading()
+    {
+        trading t;
+        t.date = no_date;
+        t.items = 1;
+        return t;
+    }
+
+    // Sets bought together share platform, seller, date, order number, shipping and costs.
+    void add_order(std::vector<own_set> &sets, size_t n)
+    {
+        const bool wishlist = m_rng.percent(10);
+        trading purc = empty_trading();
+        bool lego_shop = false;
+        if (wishlist) {
+            purc.platform = m_wishlist;
+        } else {
+            const quint32 p = m_rng.below(std::size(platforms));
+            lego_shop = order_styles[p] == OrderStyle::Lego;
+            purc.platform = QString::fromUtf8(platforms[p]);
+            if (m_rng.percent(25))
+                purc.person = m_rng.pick(persons);
+            purc.date = m_rng.percent(12) ? no_date : date_between(first_date, last_date);
+            purc.number = order_number(order_styles[p]);
+            purc.shipc = n > 1 || order_styles[p] != OrderStyle::None
+                             ? shipping[m_rng.below(std::size(shipping))]
+                             : 0;
+            purc.costs = m_rng.percent(8) ? cents(0.35 + 0.02 * m_rng.below(200)) : 0;
+            purc.items = qint64(n);
+        }
+        for (size_t i = 0; i < n; ++i)
+            sets.push_back(make_set(sets, purc, wishlist, lego_shop));
+    }
+
+    own_set make_set(const std::vector<own_set> &earlier, const trading &order, bool wishlist,
+                     bool lego_shop)
+    {
+        own_set s;
+        // Several copies of one set are common.
+        if (!earlier.empty() && m_rng.percent(8)) {
+            const own_set &copy = earlier[m_rng.below(quint32(earlier.size()))];
+            s.number = copy.number;
+            s.version = copy.version;
+        } else {
+            s.number = set_number();
+            s.version = version();
+        }
+        s.purc = order;
+        s.sell = empty_trading();
+        const double retail = retail_price();
+
+        if (wishlist) {
+            s.template_ = 2;
+            if (m_rng.percent(15))
+                s.notes = m_rng.pick(wish_notes);
+            s.last_edit = date_between(first_date, last_date) + time_of_day();
+        } else {
+            // Free configuration, sealed, sold, given away, lost.
+            static constexpr qint64 owned_templates[] = {0, 1, 3, 4, 5};
+            s.template_ = owned_templates[m_rng.weighted({53, 37, 5, 3, 2})];
+            fill_owned(s, retail, lego_shop);
+        }
+
+        s.reminder_date = m_rng.percent(3) ? date_between(1704067200, last_date) : no_date;
+        s.marker = m_rng.percent(5) ? m_rng.between(1, 31) : 0;
+        s.color = m_rng.percent(3) ? colours[m_rng.below(std::size(colours))] : no_color;
+
+        const size_t tags = m_rng.weighted({60, 25, 10, 5});
+        while (size_t(s.mytags.size()) < tags) {
+            QString tag = m_rng.pick(tag_pool);
+            if (!s.mytags.contains(tag))
+                s.mytags.append(std::move(tag));
+        }
+        if (m_rng.percent(8)) {
+            const qint64 year = s.purc.date > 0 ? 1970 + s.purc.date / (365 * day + day / 4) : 2015;
+            s.documents.append(
+                m_rng.percent(70)
+                    ? QStringLiteral("~/Documents/LEGO/Invoices/%1/%2.pdf").arg(year).arg(s.number)
+                    : QStringLiteral("~/Pictures/LEGO/%1-%2/").arg(s.number).arg(s.version));
+        }
+        return s;
+    }
+
+    void fill_owned(own_set &s, double retail, bool lego_shop)
+    {
+        s.purc.price = paid(retail);
+        if (s.template_ == 1) {
+            s.state = 1;
+            s.purc.condition = 1;
+        } else {
+            s.purc.condition = qint64(m_rng.weighted({5, 35, 20, 3, 30, 7}));
+            switch (s.template_) {
+            case 3:
+            case 4:
+            case 5:
+                s.state = s.template_ + 7;
+                break;
+            default:
+                s.state = qint64(m_rng.weighted({2, 25, 10, 5, 40, 5, 3, 2, 7, 1}));
+            }
+        }
+        const bool sealed = s.state == 1;
+        s.packaging = sealed ? 1 : qint64(m_rng.weighted({15, 30, 35, 10, 5, 5}));
+        s.instructions = sealed ? 1 : qint64(m_rng.weighted({10, 35, 40, 8, 4, 3}));
+        s.completeness = sealed ? 1 : qint64(m_rng.weighted({10, 70, 12, 5, 3}));
+        s.altern_pieces = m_rng.percent(2) ? m_rng.between(100, 3000) : 0;
+
+        if (m_rng.percent(85))
+            s.location = m_rng.pick(locations);
+        if (m_rng.percent(25))
+            s.addition = m_rng.pick(additions);
+        if (m_rng.percent(60))
+            s.mygroup = m_rng.pick(groups);
+        if (m_rng.percent(9))
+            s.notes = m_rng.pick(short_notes);
+        else if (m_rng.percent(3))
+            s.notes = m_rng.pick(long_notes);
+
+        if (lego_shop) {
+            s.vip_points_get = m_rng.percent(60) ? -1 : m_rng.percent(20) ? -2 : 0;
+            if (m_rng.percent(5))
+                s.vip_points_sub = m_rng.percent(50) ? 750 : 1500;
+        }
+        if (m_rng.percent(8)) {
+            s.cashback_type = qint64(m_rng.below(3));
+            static constexpr double amounts[][3] = {{2, 3, 5}, {5, 10, 2.5}, {150, 300, 1250}};
+            s.cashback = amounts[s.cashback_type][m_rng.below(3)];
+        }
+        s.to_sell = s.state < 10 && m_rng.percent(4) ? 1 : 0;
+        if (m_rng.percent(6))
+            s.sales_value = cents(retail * (0.8 + 0.01 * m_rng.below(120)));
+
+        const qint64 bought = s.purc.date >= 0 ? s.purc.date : first_date;
+        if (s.template_ == 3 || s.template_ == 4) {
+            s.sell.condition = qint64(m_rng.weighted({5, 30, 25, 0, 30, 10}));
+            s.sell.person = m_rng.pick(persons);
+            s.sell.date = m_rng.percent(90) ? date_between(bought, last_date) : no_date;
+            if (s.template_ == 3) {
+                s.sell.platform = m_rng.pick(sale_platforms);
+                s.sell.number = m_rng.percent(60) ? order_number(OrderStyle::Ebay) : QString();
+                s.sell.price =
+                    cents(std::max(retail, s.purc.price) * (0.7 + 0.01 * m_rng.below(180)));
+                s.sell.shipc = m_rng.percent(50) ? 4.99 : 0;
+                s.sell.costs = m_rng.percent(40) ? cents(s.sell.price * 0.11) : 0;
+            }
+        }
+        s.last_edit = std::min(last_date, bought + qint64(m_rng.below(720)) * day + time_of_day());
+    }
+
+    QString any_key(const std::vector<own_set> &sets)
+    {
+        return set_key(sets[m_rng.below(quint32(sets.size()))]);
+    }
+
+    void collection_extras(collection &c)
+    {
+        c.vip_stock = 1250;
+        c.view_settings = 0x11; // zero values and wishlist sums shown
+        c.user_links = {QStringLiteral("https://example.org/lego/{number}-{variant}|0"),
+                        QStringLiteral("https://example.net/prices?set={number}|6")};
+        // Two columns shown beyond the defaults, one widened.
+        for (column &col : c.columns) {
+            if (col.valID == 26 || col.valID == 12)
+                col.cHide = 0;
+            if (col.valID == 4)
+                col.width = 310;
+        }
+
+        filter wanted;
+        wanted.name = QStringLiteral("Wishlist under 50");
+        wanted.condis = {{29, 9, QStringLiteral("0")}, {22, 11, QStringLiteral("50")}};
+        filter sold;
+        sold.name = QStringLiteral("Sold with profit");
+        sold.condis = {{29, 9, QStringLiteral("10")}, {45, 13, QStringLiteral("0")}};
+        filter attic;
+        attic.name = QStringLiteral("Dachboden / Étagère");
+        attic.logic = 1;
+        attic.condis = {{26, 1, QStringLiteral("Attic")}, {26, 5, QStringLiteral("Étagère")}};
+        filter gifts;
+        gifts.name = QStringLiteral("Gifts, not Star Wars");
+        gifts.sensitiv = 1;
+        gifts.condis = {{55, 17, QStringLiteral("gift")}, {56, 4, QStringLiteral("Star Wars")}};
+        filter old;
+        old.name = QStringLiteral("Bought before 2010");
+        old.invert = 1;
+        old.condis = {{6, 14, QStringLiteral("01.01.2010")}};
+        c.filters = {wanted, sold, attic, gifts, old};
+
+        if (c.sets.empty())
+            return;
+        const size_t extras = std::clamp<size_t>(c.sets.size() / 500, 3, 40);
+        for (size_t i = 0; i < extras; ++i) {
+            c.UVP_overwrite.insert(any_key(c.sets), price_points[m_rng.below(10)]);
+            c.extra_figs.append(
+                any_key(c.sets) +
+                QStringLiteral(":sw%1").arg(m_rng.between(1, 1300), 4, 10, QLatin1Char('0')));
+            if (i % 4 == 0)
+                c.gear_sets.append(any_key(c.sets));
+        }
+    }
+
+    Rng m_rng;
+    size_t m_count;
+    QString m_wishlist;
+};
+
+} // namespace
+
+collection generate_collection(size_t set_count, quint32 seed)
+{
+    return Generator(set_count, seed).run();
+}
+
+qint64 write_collection(const QString &path, collection &c, qint64 json_format, QString *error)
+{
+    c.json_format = json_format;
+    const FixedClock clock(generated_save_time);
+    if (!write_collection_file(path, c, clock, error))
+        return -1;
+    return file_size(path);
+}
+
+} // namespace tandora::bench

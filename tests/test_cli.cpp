@@ -80,10 +80,9 @@ void TestCli::convertIsStableOnTheSecondSave()
         QCOMPARE(read_file(a).count('\n') > 100, format == QStringLiteral("indented"));
     }
     // Apart from the save time, the first conversion already writes what was read.
-    QCOMPARE(cli({"convert", file("full.json"), file("same.json"), "--now",
-                  "1970-01-01 00:00:05"})
-                 .code,
-             0);
+    QCOMPARE(
+        cli({"convert", file("full.json"), file("same.json"), "--now", "1970-01-01 00:00:05"}).code,
+        0);
     QCOMPARE(read_file(file("same.json")), read_file(file("full.json")));
 }
 

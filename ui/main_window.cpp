@@ -24,8 +24,8 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
 void MainWindow::refresh()
 {
     setWindowTitle(m_session.window_title());
-    m_summary->setText(m_session.texts().text(u"txt_sets") + QStringLiteral(": ")
-                       + QString::number(m_session.current().sets.size()));
+    m_summary->setText(m_session.texts().text(u"txt_sets") + QStringLiteral(": ") +
+                       QString::number(m_session.current().sets.size()));
 }
 
 } // namespace tandora

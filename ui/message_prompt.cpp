@@ -33,8 +33,8 @@ void MessagePrompt::message(const QString &text, Icon icon)
 
 bool MessagePrompt::ask_yes_no(const QString &text, Icon icon)
 {
-    return ask(m_parent, text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-           == QMessageBox::Yes;
+    return ask(m_parent, text, icon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 UserPrompt::Answer MessagePrompt::ask_yes_no_cancel(const QString &text, Icon icon)

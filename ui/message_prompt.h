@@ -12,7 +12,10 @@ namespace tandora {
 class MessagePrompt final : public UserPrompt
 {
 public:
-    explicit MessagePrompt(QWidget *parent = nullptr) : m_parent(parent) {}
+    explicit MessagePrompt(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void set_parent(QWidget *parent) { m_parent = parent; }
 
     void message(const QString &text, Icon icon) override;
