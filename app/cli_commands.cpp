@@ -84,7 +84,7 @@ struct Options
 {
     QStringList positional;
     QString format;
-    QString now;
+    std::optional<qint64> now; // fixed save time
     QString error;
 };
 
@@ -93,15 +93,20 @@ Options parse_options(const QStringList &args)
     Options o;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
-        QString *value = a == QStringLiteral("--format") ? &o.format
-                         : a == QStringLiteral("--now")  ? &o.now
-                                                         : nullptr;
-        if (value) {
-            if (i + 1 >= args.size()) {
-                o.error = a + QStringLiteral(" needs a value");
+        const bool takes_value = a == QStringLiteral("--format") || a == QStringLiteral("--now");
+        if (takes_value && i + 1 >= args.size()) {
+            o.error = a + QStringLiteral(" needs a value");
+            return o;
+        }
+        if (a == QStringLiteral("--format")) {
+            o.format = args[++i];
+        } else if (a == QStringLiteral("--now")) {
+            const qint64 t = parse_wall_clock(args[++i]);
+            if (t < 0) {
+                o.error = QStringLiteral("--now wants \"YYYY-MM-DD hh:mm:ss\"");
                 return o;
             }
-            *value = args[++i];
+            o.now = t;
         } else if (a.startsWith(QStringLiteral("--"))) {
             o.error = QStringLiteral("unknown option ") + a;
             return o;
@@ -139,11 +144,12 @@ void report_lines(FILE *out, const QString &report)
 // The program's pieces for headless work: British English texts and built-in currencies.
 struct Context
 {
-    explicit Context(FILE *err, std::unique_ptr<Clock> c)
+    Context(FILE *err, std::optional<qint64> now)
         : currencies(CurrencyTable::built_in())
         , catalogue(british_english_texts(),
                     [this](int row) { return currencies.row(row).symbol1; })
-        , clock(std::move(c))
+        , clock(now ? std::unique_ptr<Clock>(std::make_unique<FixedClock>(*now))
+                    : std::make_unique<SystemClock>())
         , prompt(err)
         , session(british_english_texts(), catalogue, *clock, prompt)
     {
@@ -162,16 +168,16 @@ int fail(FILE *err, const QString &message)
     return 1;
 }
 
-std::unique_ptr<Clock> make_clock(const QString &now, QString *error)
+// Loads the input file; false after reporting why it failed.
+bool load_input(Context &ctx, const QString &path, FILE *err, LoadResult *result)
 {
-    if (now.isEmpty())
-        return std::make_unique<SystemClock>();
-    const qint64 t = parse_wall_clock(now);
-    if (t < 0) {
-        *error = QStringLiteral("--now wants \"YYYY-MM-DD hh:mm:ss\"");
-        return nullptr;
+    *result = ctx.session.load(path);
+    if (!result->ok) {
+        fail(err, path + QStringLiteral(": ") + ctx.prompt.take_failure());
+        return false;
     }
-    return std::make_unique<FixedClock>(t);
+    ctx.prompt.flush_warning();
+    return true;
 }
 
 int save_and_report(Context &ctx, const QString &path, FILE *out, FILE *err)
@@ -185,13 +191,12 @@ int save_and_report(Context &ctx, const QString &path, FILE *out, FILE *err)
 
 int info(const Options &o, FILE *out, FILE *err)
 {
-    if (o.positional.size() != 1 || !o.format.isEmpty() || !o.now.isEmpty())
+    if (o.positional.size() != 1 || !o.format.isEmpty() || o.now)
         return fail(err, QStringLiteral("info wants one FILE"));
-    Context ctx(err, std::make_unique<SystemClock>());
-    const LoadResult r = ctx.session.load(o.positional[0]);
-    if (!r.ok)
-        return fail(err, o.positional[0] + QStringLiteral(": ") + ctx.prompt.take_failure());
-    ctx.prompt.flush_warning();
+    Context ctx(err, o.now);
+    LoadResult r;
+    if (!load_input(ctx, o.positional[0], err, &r))
+        return 1;
     const collection &c = ctx.session.current();
     qint64 visible = 0;
     for (const column &col : c.columns)
@@ -223,15 +228,10 @@ int convert(const Options &o, FILE *out, FILE *err)
         format = 1;
     else if (!o.format.isEmpty())
         return fail(err, QStringLiteral("--format is indented or compact"));
-    QString error;
-    auto clock = make_clock(o.now, &error);
-    if (!clock)
-        return fail(err, error);
-    Context ctx(err, std::move(clock));
-    const LoadResult r = ctx.session.load(o.positional[0]);
-    if (!r.ok)
-        return fail(err, o.positional[0] + QStringLiteral(": ") + ctx.prompt.take_failure());
-    ctx.prompt.flush_warning();
+    Context ctx(err, o.now);
+    LoadResult r;
+    if (!load_input(ctx, o.positional[0], err, &r))
+        return 1;
     if (format)
         ctx.session.current().json_format = *format;
     line(out, "version", r.version);
@@ -244,11 +244,7 @@ int new_collection(const Options &o, FILE *out, FILE *err)
 {
     if (o.positional.size() != 1 || !o.format.isEmpty())
         return fail(err, QStringLiteral("new wants OUT"));
-    QString error;
-    auto clock = make_clock(o.now, &error);
-    if (!clock)
-        return fail(err, error);
-    Context ctx(err, std::move(clock));
+    Context ctx(err, o.now);
     ctx.session.new_collection(o.positional[0]);
     return save_and_report(ctx, QString(), out, err);
 }

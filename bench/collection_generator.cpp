@@ -269,9 +269,9 @@ private:
                 purc.person = m_rng.pick(persons);
             purc.date = m_rng.percent(12) ? no_date : date_between(first_date, last_date);
             purc.number = order_number(order_styles[p]);
-            purc.shipc = n > 1 || order_styles[p] != OrderStyle::None
-                             ? shipping[m_rng.below(std::size(shipping))]
-                             : 0;
+            // Shipping is paid once per order, online only.
+            if (order_styles[p] != OrderStyle::None)
+                purc.shipc = shipping[m_rng.below(std::size(shipping))];
             purc.costs = m_rng.percent(8) ? cents(0.35 + 0.02 * m_rng.below(200)) : 0;
             purc.items = qint64(n);
         }
@@ -391,7 +391,7 @@ private:
                 s.sell.costs = m_rng.percent(40) ? cents(s.sell.price * 0.11) : 0;
             }
         }
-        s.last_edit = std::min(last_date, bought + qint64(m_rng.below(720)) * day + time_of_day());
+        s.last_edit = date_between(bought, std::min(last_date, bought + 720 * day)) + time_of_day();
     }
 
     QString any_key(const std::vector<own_set> &sets)

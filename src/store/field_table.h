@@ -143,6 +143,14 @@ template<auto Member> constexpr FieldDesc field(std::string_view name, bool scra
     return f;
 }
 
+// Defines table_of<R>() from the array R_fields (declaration order).
+#define TANDORA_RECORD_TABLE(R)                                                                    \
+    template<> const RecordTable &table_of<R>()                                                    \
+    {                                                                                              \
+        static const RecordTable table(#R, R##_fields, &reset_record<R>);                          \
+        return table;                                                                              \
+    }
+
 // A link to cached data: no member is read or written, the file holds 0.
 constexpr FieldDesc link_field(std::string_view name)
 {

@@ -228,19 +228,10 @@ own_set migrated_set(const L21_own_set &old)
 
 } // namespace
 
-#define TANDORA_TABLE(R)                                                                           \
-    template<> const RecordTable &table_of<R>()                                                    \
-    {                                                                                              \
-        static const RecordTable table(#R, R##_fields, &reset_record<R>);                          \
-        return table;                                                                              \
-    }
-
-TANDORA_TABLE(L21_condi)
-TANDORA_TABLE(L21_filter)
-TANDORA_TABLE(L21_own_set)
-TANDORA_TABLE(L21_collection)
-
-#undef TANDORA_TABLE
+TANDORA_RECORD_TABLE(L21_condi)
+TANDORA_RECORD_TABLE(L21_filter)
+TANDORA_RECORD_TABLE(L21_own_set)
+TANDORA_RECORD_TABLE(L21_collection)
 
 bool is_old_format_version(const QString &version)
 {

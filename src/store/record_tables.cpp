@@ -94,20 +94,11 @@ const FieldDesc collection_fields[] = {
 
 } // namespace
 
-#define TANDORA_TABLE(R)                                                                           \
-    template<> const RecordTable &table_of<R>()                                                    \
-    {                                                                                              \
-        static const RecordTable table(#R, R##_fields, &reset_record<R>);                          \
-        return table;                                                                              \
-    }
-
-TANDORA_TABLE(trading)
-TANDORA_TABLE(own_set)
-TANDORA_TABLE(column)
-TANDORA_TABLE(condi)
-TANDORA_TABLE(filter)
-TANDORA_TABLE(collection)
-
-#undef TANDORA_TABLE
+TANDORA_RECORD_TABLE(trading)
+TANDORA_RECORD_TABLE(own_set)
+TANDORA_RECORD_TABLE(column)
+TANDORA_RECORD_TABLE(condi)
+TANDORA_RECORD_TABLE(filter)
+TANDORA_RECORD_TABLE(collection)
 
 } // namespace tandora
