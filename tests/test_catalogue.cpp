@@ -310,6 +310,12 @@ void TestCatalogue::labelWithUnit()
     QCOMPARE(catalogue.label_with_unit(0), QStringLiteral("Index"));
     // A key missing from the language shows as such, not as an empty header.
     QCOMPARE(catalogue.label(3), QStringLiteral("?VAL_Setnum"));
+    // Ids read from a file that name no property have nothing to show.
+    for (const qint64 id : {qint64(-1), qint64(102), qint64(1) << 40}) {
+        QCOMPARE(catalogue.label_with_unit(id), QString());
+        QCOMPARE(property_def_of(id).kind, PropertyKind::None);
+        QCOMPARE(catalogue_position(id), -1);
+    }
 }
 
 void TestCatalogue::repeatedLabels_data()

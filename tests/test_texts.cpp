@@ -76,6 +76,9 @@ void TestTexts::fileFormat_data()
     QTest::newRow("UTF-8") << QByteArray("unit_cm3 ¦ cm³\nstate ¦ ✝ Verkauft")
                            << QStringList{"state=✝ Verkauft", "unit_cm3=cm³"};
     QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   "a ¦ 1\nb ¦ 2")
+                                     << QStringList{"a=1", "b=2"};
 }
 
 void TestTexts::fileFormat()

@@ -39,6 +39,9 @@ bool Texts::load_file(const QString &path)
 
 void Texts::load(QByteArrayView utf8)
 {
+    // A byte-order mark left by an editor must not become part of the first key.
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        utf8 = utf8.sliced(3);
     const QString all = QString::fromUtf8(utf8);
     QStringView rest(all);
     while (!rest.isEmpty()) {

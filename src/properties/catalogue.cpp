@@ -187,12 +187,15 @@ bool is_property_id(qint64 id)
 
 int catalogue_position(qint64 id)
 {
-    return positions()[size_t(id)];
+    return is_property_id(id) ? positions()[size_t(id)] : -1;
 }
 
 const property_def &property_def_of(qint64 id)
 {
-    return catalogue_rows[catalogue_position(id)];
+    // Ids come from files; one that names no property gets a row without kind or label.
+    static constexpr property_def no_property{-1, "", false, "",      K::None, 0,  A::Left, 1,
+                                              0,  0,  0,     C::None, 0,       "", -1};
+    return is_property_id(id) ? catalogue_rows[catalogue_position(id)] : no_property;
 }
 
 std::span<const choice_entry> choice_entries(ChoiceList list)

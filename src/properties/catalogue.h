@@ -79,10 +79,10 @@ struct property_def
 
 // All rows in catalogue order (the default column order).
 std::span<const property_def> property_table();
-// The row of a property id; ids outside 0..101 are not properties.
-const property_def &property_def_of(qint64 id);
 bool is_property_id(qint64 id);
-// Position of the id in catalogue order.
+// The row of a property id; an id outside 0..101 gets an empty row of no kind.
+const property_def &property_def_of(qint64 id);
+// Position of the id in catalogue order; -1 for an id that is no property.
 int catalogue_position(qint64 id);
 
 std::span<const choice_entry> choice_entries(ChoiceList list);
@@ -100,12 +100,19 @@ public:
     // symbol1 gives the first symbol of a currency row, for the regional retail prices.
     Catalogue(const Texts &texts, const std::function<QString(int row)> &symbol1);
 
-    const QString &label(qint64 id) const { return m_label[size_t(id)]; }
-    const QString &unit(qint64 id) const { return m_unit[size_t(id)]; }
+    // Empty for an id that is no property.
+    const QString &label(qint64 id) const { return at(m_label, id); }
+    const QString &unit(qint64 id) const { return at(m_unit, id); }
     QString label_with_unit(qint64 id) const;
-    const QStringList &choices(qint64 id) const { return m_choices[size_t(id)]; }
+    const QStringList &choices(qint64 id) const { return at(m_choices, id); }
 
 private:
+    template<typename T> static const T &at(const std::vector<T> &values, qint64 id)
+    {
+        static const T none;
+        return is_property_id(id) ? values[size_t(id)] : none;
+    }
+
     std::vector<QString> m_label;
     std::vector<QString> m_unit;
     std::vector<QStringList> m_choices;
