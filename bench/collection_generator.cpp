@@ -64,20 +64,24 @@ private:
     std::mt19937 m_engine;
 };
 
-// The pools are small so that values repeat the way they do in real collections.
-constexpr const char *platforms[] = {
-    "LEGO Store",    "LEGO Shop online", "Amazon",   "eBay",       "BrickLink",
-    "Kleinanzeigen", "Toys R Us",        "Smyths",   "Galeria",    "Müller",
-    "Flohmarkt",     "Brick fair",       "Jouéclub", "Local shop", "Kaufland",
-};
-// Platforms whose orders carry an order number, and how it looks.
+// How the order numbers of a shop look; None: the shop gives none and charges no shipping.
 enum class OrderStyle { None, Lego, Amazon, Ebay, BrickLink };
-constexpr OrderStyle order_styles[] = {
-    OrderStyle::Lego, OrderStyle::Lego, OrderStyle::Amazon, OrderStyle::Ebay, OrderStyle::BrickLink,
-    OrderStyle::None, OrderStyle::None, OrderStyle::None,   OrderStyle::None, OrderStyle::None,
-    OrderStyle::None, OrderStyle::None, OrderStyle::None,   OrderStyle::None, OrderStyle::None,
+struct shop
+{
+    const char *name;
+    OrderStyle orders;
 };
-static_assert(std::size(platforms) == std::size(order_styles));
+// The pools are small so that values repeat the way they do in real collections.
+constexpr shop shops[] = {
+    {"LEGO Store", OrderStyle::Lego},     {"LEGO Shop online", OrderStyle::Lego},
+    {"Amazon", OrderStyle::Amazon},       {"eBay", OrderStyle::Ebay},
+    {"BrickLink", OrderStyle::BrickLink}, {"Kleinanzeigen", OrderStyle::None},
+    {"Toys R Us", OrderStyle::None},      {"Smyths", OrderStyle::None},
+    {"Galeria", OrderStyle::None},        {"Müller", OrderStyle::None},
+    {"Flohmarkt", OrderStyle::None},      {"Brick fair", OrderStyle::None},
+    {"Jouéclub", OrderStyle::None},       {"Local shop", OrderStyle::None},
+    {"Kaufland", OrderStyle::None},
+};
 
 constexpr const char *sale_platforms[] = {"eBay",      "Kleinanzeigen", "BrickLink",
                                           "Flohmarkt", "Brick fair",    "Vinted"};
@@ -126,8 +130,9 @@ constexpr qint64 colours[] = {0x8080FF, 0x80FF80, 0xFF8080, 0x80FFFF, 0xC0C0C0, 
 
 // Wall-clock seconds.
 constexpr qint64 day = 86400;
-constexpr qint64 first_date = 1104537600; // 2005-01-01
-constexpr qint64 last_date = 1767225599;  // 2025-12-31 23:59:59
+constexpr qint64 first_date = 1104537600;  // 2005-01-01
+constexpr qint64 last_date = 1767225599;   // 2025-12-31 23:59:59
+constexpr qint64 recent_date = 1704067200; // 2024-01-01: reminders are set for recent years
 
 double cents(double v)
 {
@@ -158,7 +163,7 @@ public:
 private:
     size_t order_size()
     {
-        switch (m_rng.weighted({70, 15, 8, 4, 3})) {
+        switch (m_rng.weighted({78, 12, 5, 3, 2})) {
         case 0:
             return 1;
         case 1:
@@ -179,24 +184,18 @@ private:
 
     qint64 time_of_day() { return m_rng.between(7 * 3600, 23 * 3600); }
 
+    // Wide ranges, so that most sets of a large collection have keys of their own.
     QString set_number()
     {
-        switch (m_rng.weighted({62, 18, 6, 5, 5})) {
-        case 0: { // themed five-digit ranges
-            static constexpr qint64 ranges[][2] = {{10000, 10330}, {21000, 21350}, {31000, 31160},
-                                                   {40000, 40700}, {41000, 41800}, {42000, 42180},
-                                                   {60000, 60420}, {70000, 70920}, {71000, 71800},
-                                                   {75000, 75390}, {76000, 76290}, {77000, 77100}};
-            const auto &r = ranges[m_rng.below(std::size(ranges))];
-            return QString::number(m_rng.between(r[0], r[1]));
-        }
-        case 1:
+        switch (m_rng.weighted({60, 15, 12, 8, 5})) {
+        case 0:
+            return QString::number(m_rng.between(10000, 99999));
+        case 1: // older sets
             return QString::number(m_rng.between(1000, 9999));
-        case 2:
-            return QString::number(m_rng.percent(80) ? m_rng.between(850000, 854300)
-                                                     : m_rng.between(910001, 910040));
+        case 2: // gear, key chains, designer programme
+            return QString::number(m_rng.between(100000, 999999));
         case 3: // promotional
-            return QString::number(m_rng.between(5000000, 5008200));
+            return QString::number(m_rng.between(5000000, 5009999));
         default: // collectible minifigure series
             return QStringLiteral("col%1").arg(m_rng.between(1, 26), 2, 10, QLatin1Char('0'));
         }
@@ -204,11 +203,7 @@ private:
 
     qint64 version() { return qint64(m_rng.weighted({90, 7, 3})) + 1; }
 
-    double retail_price()
-    {
-        return price_points[m_rng.below(std::size(price_points))] *
-               (m_rng.percent(70) ? 1 : 1 + double(m_rng.below(3)));
-    }
+    double retail_price() { return price_points[m_rng.below(std::size(price_points))]; }
 
     double paid(double retail)
     {
@@ -262,15 +257,15 @@ private:
         if (wishlist) {
             purc.platform = m_wishlist;
         } else {
-            const quint32 p = m_rng.below(std::size(platforms));
-            lego_shop = order_styles[p] == OrderStyle::Lego;
-            purc.platform = QString::fromUtf8(platforms[p]);
+            const shop &from = shops[m_rng.below(std::size(shops))];
+            lego_shop = from.orders == OrderStyle::Lego;
+            purc.platform = QString::fromUtf8(from.name);
             if (m_rng.percent(25))
                 purc.person = m_rng.pick(persons);
             purc.date = m_rng.percent(12) ? no_date : date_between(first_date, last_date);
-            purc.number = order_number(order_styles[p]);
+            purc.number = order_number(from.orders);
             // Shipping is paid once per order, online only.
-            if (order_styles[p] != OrderStyle::None)
+            if (from.orders != OrderStyle::None)
                 purc.shipc = shipping[m_rng.below(std::size(shipping))];
             purc.costs = m_rng.percent(8) ? cents(0.35 + 0.02 * m_rng.below(200)) : 0;
             purc.items = qint64(n);
@@ -284,7 +279,7 @@ private:
     {
         own_set s;
         // Several copies of one set are common.
-        if (!earlier.empty() && m_rng.percent(8)) {
+        if (!earlier.empty() && m_rng.percent(5)) {
             const own_set &copy = earlier[m_rng.below(quint32(earlier.size()))];
             s.number = copy.number;
             s.version = copy.version;
@@ -308,7 +303,7 @@ private:
             fill_owned(s, retail, lego_shop);
         }
 
-        s.reminder_date = m_rng.percent(3) ? date_between(1704067200, last_date) : no_date;
+        s.reminder_date = m_rng.percent(3) ? date_between(recent_date, last_date) : no_date;
         s.marker = m_rng.percent(5) ? m_rng.between(1, 31) : 0;
         s.color = m_rng.percent(3) ? colours[m_rng.below(std::size(colours))] : no_color;
 
@@ -415,7 +410,7 @@ private:
 
         filter wanted;
         wanted.name = QStringLiteral("Wishlist under 50");
-        wanted.condis = {{29, 9, QStringLiteral("0")}, {22, 11, QStringLiteral("50")}};
+        wanted.condis = {{91, 9, QStringLiteral("2")}, {22, 11, QStringLiteral("50")}};
         filter sold;
         sold.name = QStringLiteral("Sold with profit");
         sold.condis = {{29, 9, QStringLiteral("10")}, {45, 13, QStringLiteral("0")}};
