@@ -28,7 +28,8 @@ void Session::new_collection(const QString &path)
 
 LoadResult Session::load(const QString &path)
 {
-    LoadResult result = read_collection_file(path, m_collection, m_texts, m_catalogue, m_prompt);
+    LoadResult result =
+        read_collection_file(path, m_collection, m_texts, m_catalogue, m_prompt, &m_document);
     if (result.ok) {
         m_path = path;
         m_modified = false;

@@ -60,12 +60,22 @@ PendingFile::~PendingFile()
 
 void PendingFile::discard()
 {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
     if (!m_temp.isEmpty())
         ::unlink(QFile::encodeName(m_temp).constData());
     m_temp.clear();
 }
 
-bool PendingFile::write(const QString &target, QByteArrayView bytes, Options options)
+bool PendingFile::fail(int err)
+{
+    m_error = errno_text(err);
+    discard();
+    return false;
+}
+
+bool PendingFile::begin(const QString &target, Options options)
 {
     discard();
     m_target = QFileInfo(target).absoluteFilePath();
@@ -81,45 +91,52 @@ bool PendingFile::write(const QString &target, QByteArrayView bytes, Options opt
     const mode_t mode = options.private_file ? 0600 : replacing ? (old_stat.st_mode & 07777) : 0666;
 
     const QFileInfo info(m_target);
-    int fd = -1;
     int err = 0;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
         const QString temp = info.absolutePath() + QStringLiteral("/.") + info.fileName() +
                              QStringLiteral(".tmp-") +
                              QString::number(QRandomGenerator::global()->generate(), 16);
-        fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                    mode);
-        if (fd >= 0)
+        m_fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                      mode);
+        if (m_fd >= 0)
             m_temp = temp;
         else if ((err = errno) != EEXIST)
             break;
     }
-    if (fd < 0) {
-        m_error = errno_text(err);
-        return false;
-    }
+    if (m_fd < 0)
+        return fail(err);
     if (replacing || options.private_file)
-        ::fchmod(fd, mode);
+        ::fchmod(m_fd, mode);
+    return true;
+}
 
-    bool ok = write_all(fd, bytes.data(), bytes.size(), &err);
-    if (ok && m_durable && ::fsync(fd) != 0) {
-        err = errno;
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        err = errno;
-        ok = false;
-    }
-    if (!ok) {
-        m_error = errno_text(err);
-        discard();
-    }
-    return ok;
+bool PendingFile::append(QByteArrayView bytes)
+{
+    if (m_fd < 0)
+        return false;
+    int err = 0;
+    return write_all(m_fd, bytes.data(), bytes.size(), &err) || fail(err);
+}
+
+bool PendingFile::finish()
+{
+    if (m_fd < 0)
+        return false;
+    if (m_durable && ::fsync(m_fd) != 0)
+        return fail(errno);
+    const int fd = m_fd;
+    m_fd = -1;
+    return ::close(fd) == 0 || fail(errno);
+}
+
+bool PendingFile::write(const QString &target, QByteArrayView bytes, Options options)
+{
+    return begin(target, options) && append(bytes) && finish();
 }
 
 bool PendingFile::commit(const QString &keep_old_as)
 {
-    if (m_temp.isEmpty())
+    if (m_temp.isEmpty() || m_fd >= 0)
         return false;
     const QByteArray temp = QFile::encodeName(m_temp);
     const QByteArray target = QFile::encodeName(m_target);

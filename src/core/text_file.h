@@ -26,6 +26,11 @@ public:
 
     // Writes the bytes to the temporary file; false (with error()) when that fails.
     bool write(const QString &target, QByteArrayView bytes, Options options);
+    // The same in pieces: begin, append as often as needed, finish. After a failure the
+    // temporary file is gone and every further step returns false.
+    bool begin(const QString &target, Options options);
+    bool append(QByteArrayView bytes);
+    bool finish();
     // Renames the temporary file over the target. With keep_old_as, the file being replaced
     // is kept under that name; the target never goes missing where the file system can swap
     // two names at once.
@@ -34,10 +39,12 @@ public:
 
 private:
     void discard();
+    bool fail(int err);
 
     QString m_target;
     QString m_temp;
     QString m_error;
+    int m_fd = -1;
     bool m_durable = true;
 };
 

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace tandora {
@@ -45,7 +46,8 @@ QString resolved_target(const QString &path)
 } // namespace
 
 LoadResult read_collection_file(const QString &path, collection &into, const Texts &texts,
-                                const Catalogue &catalogue, UserPrompt &prompt)
+                                const Catalogue &catalogue, UserPrompt &prompt,
+                                JsonDocument *kept_document)
 {
     LoadResult result;
     if (QFileInfo(path).suffix() != QStringLiteral("json")) {
@@ -53,7 +55,8 @@ LoadResult read_collection_file(const QString &path, collection &into, const Tex
                        UserPrompt::Icon::Warning);
     }
 
-    JsonDocument document;
+    std::optional<JsonDocument> own_document;
+    JsonDocument &document = kept_document ? *kept_document : own_document.emplace();
     if (document.load_file(path))
         result.version = document.string_member("version");
 
@@ -77,14 +80,26 @@ LoadResult read_collection_file(const QString &path, collection &into, const Tex
     return result;
 }
 
+namespace {
+
+// The file's text in its storage format, handed to the sink piece by piece.
+bool compose_collection(const collection &c, const JsonSink &sink)
+{
+    const bool indented = c.json_format == 0;
+    return write_json(sink, table_of<collection>(), &c,
+                      indented ? JsonLayout::Indented : JsonLayout::Compact) &&
+           (!indented || sink("\n"));
+}
+
+} // namespace
+
 std::string collection_json(const collection &c)
 {
     std::string out;
-    out.reserve(4096 + c.sets.size() * 1800);
-    write_json(out, table_of<collection>(), &c,
-               c.json_format == 0 ? JsonLayout::Indented : JsonLayout::Compact);
-    if (c.json_format == 0)
-        out += '\n';
+    compose_collection(c, [&out](std::string_view piece) {
+        out.append(piece);
+        return true;
+    });
     return out;
 }
 
@@ -113,12 +128,16 @@ bool write_collection_file(const QString &path, collection &c, const Clock &cloc
 {
     c.last_saved = clock.now();
     c.version = current_format_version;
-    const std::string text = collection_json(c);
-
     const QString target = resolved_target(path);
     PendingFile file;
-    if (!file.write(target, QByteArrayView(text.data(), qsizetype(text.size())),
-                    {.durable = true, .private_file = false})) {
+    const bool written = file.begin(target, {.durable = true, .private_file = false}) &&
+                         compose_collection(c,
+                                            [&file](std::string_view piece) {
+                                                return file.append(QByteArrayView(
+                                                    piece.data(), qsizetype(piece.size())));
+                                            }) &&
+                         file.finish();
+    if (!written) {
         if (error)
             *error = file.error();
         return false;

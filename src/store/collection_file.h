@@ -11,6 +11,7 @@
 namespace tandora {
 
 class Catalogue;
+class JsonDocument;
 class Clock;
 class Texts;
 class UserPrompt;
@@ -24,9 +25,11 @@ struct LoadResult
 };
 
 // Reads a collection file into `into` (replaced only on success). Shows the unusual
-// extension warning, the unknown-format message and the report through the prompt.
+// extension warning, the unknown-format message and the report through the prompt. A kept
+// document saves allocating the parser's memory anew for every load.
 LoadResult read_collection_file(const QString &path, collection &into, const Texts &texts,
-                                const Catalogue &catalogue, UserPrompt &prompt);
+                                const Catalogue &catalogue, UserPrompt &prompt,
+                                JsonDocument *document = nullptr);
 
 // The JSON text of the collection in its storage format (indented for json_format 0,
 // compact otherwise).

@@ -18,6 +18,11 @@ RecordTable::RecordTable(std::string_view name, std::span<const FieldDesc> field
         name_width = std::max(name_width, fields[i].name.size());
     }
     std::sort(m_sorted.begin(), m_sorted.end());
+    for (const FieldDesc &f : fields) {
+        const std::string quoted = '"' + std::string(f.name) + '"';
+        compact_names.push_back(quoted + ':');
+        indented_names.push_back(quoted + std::string(name_width - f.name.size(), ' ') + ": ");
+    }
 }
 
 const FieldDesc *RecordTable::find(std::string_view member, size_t hint) const

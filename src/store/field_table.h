@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -62,6 +63,9 @@ struct RecordTable
     std::span<const FieldDesc> fields;
     void (*reset)(void *record); // back to all empty and zero
     size_t name_width = 0;       // longest field name, for the aligned layout
+    // Each field's name as written before its value: "name"<blanks>: and "name":
+    std::vector<std::string> indented_names;
+    std::vector<std::string> compact_names;
 
 private:
     std::vector<std::pair<std::string_view, int>> m_sorted;

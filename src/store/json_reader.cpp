@@ -9,15 +9,77 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
+#include <sys/mman.h>
 
 namespace tandora {
 
 using namespace simdjson;
 
+namespace {
+
+// The text with simdjson's padding after it. Large buffers ask for huge pages: touching a big
+// collection file's memory page by page for the first time costs more than reading it.
+class TextBuffer
+{
+public:
+    TextBuffer() = default;
+    TextBuffer(const TextBuffer &) = delete;
+    TextBuffer &operator=(const TextBuffer &) = delete;
+    ~TextBuffer() { release(); }
+
+    char *data() { return m_data; }
+    const char *data() const { return m_data; }
+
+    // Room for size bytes and the padding; the content is not kept.
+    bool reserve(size_t size)
+    {
+        const size_t needed = size + SIMDJSON_PADDING;
+        if (needed <= m_capacity && needed * 4 >= m_capacity)
+            return true;
+        release();
+        if (needed < huge_page) {
+            m_data = new (std::nothrow) char[needed];
+            m_capacity = m_data ? needed : 0;
+            return m_data != nullptr;
+        }
+        const size_t rounded = (needed + huge_page - 1) / huge_page * huge_page;
+        void *p =
+            ::mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED)
+            return false;
+        ::madvise(p, rounded, MADV_HUGEPAGE);
+        m_data = static_cast<char *>(p);
+        m_capacity = rounded;
+        m_mapped = true;
+        return true;
+    }
+
+private:
+    static constexpr size_t huge_page = size_t(2) << 20;
+
+    void release()
+    {
+        if (m_mapped)
+            ::munmap(m_data, m_capacity);
+        else
+            delete[] m_data;
+        m_data = nullptr;
+        m_capacity = 0;
+        m_mapped = false;
+    }
+
+    char *m_data = nullptr;
+    size_t m_capacity = 0;
+    bool m_mapped = false;
+};
+
+} // namespace
+
 struct JsonDocument::Impl
 {
     dom::parser parser;
-    padded_string text;
+    TextBuffer text;
     dom::element root;
     size_t length = 0;
     bool valid = false;
@@ -189,9 +251,8 @@ bool JsonDocument::load_file(const QString &path)
     const qint64 size = file.size();
     if (size <= 0 || size > max_text_size) // an empty text is not JSON either
         return false;
-    // Reuse the buffer when it is large enough; simdjson needs its padding after the text.
-    if (d->text.size() < size_t(size) || d->text.size() > size_t(size) * 2 + (1 << 20))
-        d->text = padded_string(size_t(size));
+    if (!d->text.reserve(size_t(size)))
+        return false;
     qint64 done = 0;
     while (done < size) {
         const qint64 n = file.read(d->text.data() + done, size - done);
@@ -208,9 +269,10 @@ bool JsonDocument::load_file(const QString &path)
 bool JsonDocument::parse(QByteArrayView text)
 {
     d->valid = false;
-    if (text.size() > max_text_size)
+    if (text.isEmpty() || text.size() > max_text_size || !d->text.reserve(size_t(text.size())))
         return false;
-    d->text = padded_string(text.data(), size_t(text.size()));
+    std::memcpy(d->text.data(), text.data(), size_t(text.size()));
+    std::memset(d->text.data() + text.size(), 0, SIMDJSON_PADDING);
     return d->parse(size_t(text.size()));
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -19,6 +20,12 @@ void append_json_double(std::string &out, double value)
         return;
     }
     char buf[32];
+    // Whole numbers below 2^53 print the same as "%.16g" does, only faster.
+    if (value == std::trunc(value) && std::fabs(value) < 9007199254740992.0) {
+        const auto res = std::to_chars(buf, buf + sizeof buf, qint64(value));
+        out.append(buf, res.ptr);
+        return;
+    }
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 16);
     out.append(buf, res.ptr);
 }
@@ -102,11 +109,14 @@ namespace {
 class Writer
 {
 public:
-    Writer(std::string &out, JsonLayout layout)
+    Writer(std::string &out, JsonLayout layout, const JsonSink *sink)
         : m_out(out)
         , m_indented(layout == JsonLayout::Indented)
+        , m_sink(sink)
     {
     }
+
+    bool failed() const { return m_failed; }
 
     void record(const RecordTable &table, const void *rec)
     {
@@ -114,24 +124,34 @@ public:
             m_out += "{}";
             return;
         }
+        const std::vector<std::string> &names =
+            m_indented ? table.indented_names : table.compact_names;
         m_out += '{';
         ++m_depth;
-        bool first = true;
-        for (const FieldDesc &f : table.fields) {
-            member_name(f.name, table.name_width, first);
-            first = false;
-            value(f, rec);
+        for (size_t i = 0; i < table.fields.size(); ++i) {
+            element(i == 0);
+            m_out += names[i];
+            value(table.fields[i], rec);
         }
         close('}');
     }
 
+    void flush()
+    {
+        if (m_sink && !m_failed && !m_out.empty()) {
+            m_failed = !(*m_sink)(m_out);
+            m_out.clear();
+        }
+    }
+
 private:
+    static constexpr size_t flush_size = 1 << 20;
+
     void newline()
     {
-        if (m_indented) {
-            m_out += '\n';
-            m_out.append(size_t(m_depth) * 2, ' ');
-        }
+        static const std::string indent = '\n' + std::string(256, ' ');
+        if (m_indented)
+            m_out.append(indent, 0, std::min(indent.size(), size_t(1 + 2 * m_depth)));
     }
 
     void close(char bracket)
@@ -139,22 +159,6 @@ private:
         --m_depth;
         newline();
         m_out += bracket;
-    }
-
-    void member_name(std::string_view name, size_t width, bool first)
-    {
-        if (!first)
-            m_out += ',';
-        newline();
-        m_out += '"';
-        m_out += name;
-        m_out += '"';
-        if (m_indented) {
-            m_out.append(width - std::min(width, name.size()), ' ');
-            m_out += ": ";
-        } else {
-            m_out += ':';
-        }
     }
 
     void element(bool first)
@@ -257,23 +261,38 @@ private:
         }
         m_out += '[';
         ++m_depth;
-        for (size_t i = 0; i < n; ++i) {
+        for (size_t i = 0; i < n && !m_failed; ++i) {
             element(i == 0);
             record(f.sub(), f.list->at(list, i));
+            if (m_out.size() >= flush_size)
+                flush();
         }
         close(']');
     }
 
     std::string &m_out;
     bool m_indented;
+    const JsonSink *m_sink;
+    bool m_failed = false;
     int m_depth = 0;
 };
 
 } // namespace
 
+bool write_json(const JsonSink &sink, const RecordTable &table, const void *record,
+                JsonLayout layout)
+{
+    std::string buffer;
+    buffer.reserve(2 << 20);
+    Writer writer(buffer, layout, &sink);
+    writer.record(table, record);
+    writer.flush();
+    return !writer.failed();
+}
+
 void write_json(std::string &out, const RecordTable &table, const void *record, JsonLayout layout)
 {
-    Writer(out, layout).record(table, record);
+    Writer(out, layout, nullptr).record(table, record);
 }
 
 } // namespace tandora

@@ -6,7 +6,9 @@
 
 #include <QStringView>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace tandora {
 
@@ -15,8 +17,17 @@ enum class JsonLayout {
     Compact,  // no line breaks or indentation
 };
 
-// Appends the JSON text of a record. Every field is written, in table order; scratch fields
-// as "", 0 or [] and links as 0. Doubles use "%.16g" with "." whatever the locale.
+// Takes the composed text piece by piece; false stops the composition.
+using JsonSink = std::function<bool(std::string_view piece)>;
+
+// Composes the JSON text of a record. Every field is written, in table order; scratch fields
+// as "", 0 or [] and links as 0. Doubles use "%.16g" with "." whatever the locale. The text
+// reaches the sink in pieces of about a megabyte, so a large collection never sits in memory
+// twice. False when the sink failed.
+bool write_json(const JsonSink &sink, const RecordTable &table, const void *record,
+                JsonLayout layout);
+
+// The whole text appended to out.
 void write_json(std::string &out, const RecordTable &table, const void *record, JsonLayout layout);
 
 template<typename R> std::string to_json(const R &record, JsonLayout layout)
