@@ -6,7 +6,8 @@
 // open/write/close (with and without fsync). The pairs to compare: BM_Load/kept_document
 // (a running program's load) with BM_BareReadParse, BM_Load (a new process's first load)
 // with BM_BareReadParse/fresh, and BM_Save (which flushes to disk) with BM_BareWrite/fsync.
-// Each should stay within twice its baseline.
+// Each should stay within twice its baseline. BM_LoadMemory reports what a loaded set
+// occupies once the load is over.
 #include "collection_generator.h"
 
 #include "core/clock.h"
@@ -32,6 +33,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <malloc.h>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -264,8 +266,9 @@ void bm_load(benchmark::State &state, size_t format)
     count_bytes(state, file.bytes.size());
 }
 
-// The load as a running program does it: the session keeps its document, so the text buffer
-// and the parser's memory are reused; the collection is still built from scratch.
+// The load with a kept document, as a reader of many files works: the text buffer and the
+// parser's memory are reused; the collection is still built from scratch. (The session does
+// not keep one for the collection file: a large file's parser memory would stay in use.)
 void bm_load_kept_document(benchmark::State &state, size_t format)
 {
     const sample_file &file = fixture->files[format];
@@ -286,6 +289,40 @@ void bm_load_kept_document(benchmark::State &state, size_t format)
         state.ResumeTiming();
     }
     count_bytes(state, file.bytes.size());
+}
+
+size_t resident_bytes()
+{
+    long pages = 0;
+    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
+        long total = 0;
+        if (std::fscanf(f, "%ld %ld", &total, &pages) != 2)
+            pages = 0;
+        std::fclose(f);
+    }
+    return size_t(pages) * size_t(::sysconf(_SC_PAGESIZE));
+}
+
+// Resident memory of the loaded collection per set, after the load's own buffers are gone.
+void bm_load_memory(benchmark::State &state, size_t format)
+{
+    const sample_file &file = fixture->files[format];
+    const Texts &texts = british_english_texts();
+    const Catalogue catalogue(texts, [](int) { return QStringLiteral("£"); });
+    SilentPrompt prompt;
+    double per_set = 0;
+    for (auto _ : state) {
+        ::malloc_trim(0);
+        const size_t before = resident_bytes();
+        collection into;
+        if (!read_collection_file(file.path, into, texts, catalogue, prompt).ok) {
+            state.SkipWithError("the file did not load");
+            break;
+        }
+        ::malloc_trim(0);
+        per_set = double(resident_bytes() - std::min(before, resident_bytes())) / set_count;
+    }
+    state.counters["bytes_per_set"] = per_set;
 }
 
 void bm_compose(benchmark::State &state, size_t format)
@@ -374,6 +411,7 @@ void register_benchmarks()
         add("BM_BareReadParse", bm_bare_read_parse<true>, load_iterations, "/fresh");
         add("BM_Load", bm_load, load_iterations);
         add("BM_Load", bm_load_kept_document, load_iterations, "/kept_document");
+        add("BM_LoadMemory", bm_load_memory, 1);
         add("BM_Compose", bm_compose, compose_iterations);
         add("BM_Compose", bm_compose_kept_buffer, compose_iterations, "/kept_buffer");
         add("BM_BareWrite", bm_bare_write<false>, write_iterations);

@@ -28,8 +28,7 @@ void Session::new_collection(const QString &path)
 
 LoadResult Session::load(const QString &path)
 {
-    LoadResult result =
-        read_collection_file(path, m_collection, m_texts, m_catalogue, m_prompt, &m_document);
+    LoadResult result = read_collection_file(path, m_collection, m_texts, m_catalogue, m_prompt);
     if (result.ok) {
         m_path = path;
         m_modified = false;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "store/collection_file.h"
-#include "store/json_reader.h"
 #include "store/records.h"
 
 #include <QString>
@@ -53,7 +52,6 @@ private:
     const Clock &m_clock;
     UserPrompt &m_prompt;
     collection m_collection;
-    JsonDocument m_document; // kept for the next load
     QString m_path;
     bool m_modified = false;
 };
