@@ -4,7 +4,7 @@
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev
     libsimdjson-dev libcurl4-openssl-dev libcpp-httplib-dev
     libjpeg-dev libpng-dev libbenchmark-dev
     fonts-dejavu-core util-linux
