@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/about.h"
 
+#include "store/records.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -67,7 +69,7 @@ QString about_text(qint64 build)
                              two(t.second());
     return QString(first_year) + QStringLiteral(" - ") + QString::number(d.year()) +
            QStringLiteral("\nCompiled: ") + compiled + QStringLiteral("\n\nLibrary version: ") +
-           format_version;
+           current_format_version;
 }
 
 QString about_text()

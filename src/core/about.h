@@ -11,7 +11,6 @@ inline constexpr QLatin1String program_name("Tandora");
 inline constexpr QLatin1String program_version("1.21");
 inline constexpr QLatin1String first_year("2019");
 // Version of the collection file format this program writes.
-inline constexpr QLatin1String format_version("L22");
 
 // When this program was built, as a wall-clock date.
 qint64 build_date();
