@@ -48,6 +48,7 @@ struct FieldDesc
     void *(*ref)(void *record) = nullptr;
     const RecordTable &(*sub)() = nullptr; // Record, RecordList
     const ListOps *list = nullptr;         // RecordList
+    size_t limit = 0;                      // RecordList: read at most this many; 0 = all
 };
 
 struct RecordTable
@@ -120,7 +121,8 @@ template<typename R> void reset_record(void *record)
 }
 
 // A row for a member; the kind follows from the member's type.
-template<auto Member> constexpr FieldDesc field(std::string_view name, bool scratch = false)
+template<auto Member>
+constexpr FieldDesc field(std::string_view name, bool scratch = false, size_t limit = 0)
 {
     using M = typename field_detail::member_of<decltype(Member)>::type;
     FieldDesc f{name, FieldKind::Integer, scratch, &field_detail::member_ref<Member>};
@@ -139,6 +141,7 @@ template<auto Member> constexpr FieldDesc field(std::string_view name, bool scra
         f.kind = FieldKind::RecordList;
         f.sub = &table_of<E>;
         f.list = &field_detail::list_ops<E>;
+        f.limit = limit;
     } else {
         static_assert(std::is_class_v<M>, "unsupported field type");
         f.kind = FieldKind::Record;

@@ -6,6 +6,7 @@
 
 #include <simdjson.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -208,8 +209,11 @@ void fill_field(const FieldDesc &f, dom::element e, void *record)
         dom::array arr;
         if (e.get(arr) != SUCCESS)
             break;
-        f.list->reserve(p, arr.size());
+        const size_t wanted = f.limit ? std::min(f.limit, arr.size()) : arr.size();
+        f.list->reserve(p, wanted);
         for (dom::element item : arr) {
+            if (f.list->size(p) == wanted)
+                break;
             dom::object obj;
             if (item.get(obj) == SUCCESS)
                 fill_record(obj, sub, f.list->append(p));
