@@ -8,13 +8,19 @@
 #include "store/collection_file.h"
 #include "store/collection_ops.h"
 
+#include <QFile>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
 #include <random>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace tandora::bench {
 
@@ -460,6 +466,349 @@ qint64 write_collection(const QString &path, collection &c, qint64 json_format, 
     if (!write_collection_file(path, c, clock, error))
         return -1;
     return file_size(path);
+}
+
+} // namespace tandora::bench
+
+namespace tandora::bench {
+
+namespace {
+
+// The pretty-printed form of the service's answers: four spaces per level, "name": value,
+// and "{}" for an empty object.
+class PrettyJson
+{
+public:
+    void begin_object(std::string_view name = {}) { begin(name, '{'); }
+    void end_object() { end('}'); }
+    void begin_array(std::string_view name) { begin(name, '['); }
+    void end_array() { end(']'); }
+
+    void string(std::string_view name, std::string_view value)
+    {
+        key(name);
+        m_out += '"';
+        for (char c : value) {
+            if (c == '"' || c == '\\')
+                m_out += '\\';
+            m_out += c;
+        }
+        m_out += '"';
+    }
+    void integer(std::string_view name, qint64 value)
+    {
+        key(name);
+        append_number(value);
+    }
+    void number(std::string_view name, double value)
+    {
+        key(name);
+        append_number(value);
+    }
+    void boolean(std::string_view name, bool value)
+    {
+        key(name);
+        m_out += value ? "true" : "false";
+    }
+
+    std::string take()
+    {
+        m_out += '\n';
+        return std::move(m_out);
+    }
+
+private:
+    template<typename T> void append_number(T value)
+    {
+        char text[32];
+        const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+        m_out.append(text, end);
+    }
+
+    void key(std::string_view name)
+    {
+        if (m_depth > 0) {
+            m_out += m_first ? "\n" : ",\n";
+            m_out.append(size_t(m_depth) * 4, ' ');
+        }
+        m_first = false;
+        if (!name.empty()) {
+            m_out += '"';
+            m_out += name;
+            m_out += "\": ";
+        }
+    }
+    void begin(std::string_view name, char bracket)
+    {
+        key(name);
+        m_out += bracket;
+        ++m_depth;
+        m_first = true;
+    }
+    void end(char bracket)
+    {
+        --m_depth;
+        if (!m_first) {
+            m_out += '\n';
+            m_out.append(size_t(m_depth) * 4, ' ');
+        }
+        m_out += bracket;
+        m_first = false;
+    }
+
+    std::string m_out;
+    int m_depth = 0;
+    bool m_first = true;
+};
+
+constexpr const char *set_names[] = {"Bookshop",
+                                     "Fiat 500",
+                                     "Old Trafford - Manchester United",
+                                     "Heart Box",
+                                     "Brick Box",
+                                     "Alphabet Truck",
+                                     "Police Station",
+                                     "Millennium Falcon",
+                                     "Château de Versailles",
+                                     "Café Corner",
+                                     "Fire Brigade",
+                                     "Imperial Star Destroyer",
+                                     "Space Shuttle Explorer",
+                                     "Medieval Blacksmith",
+                                     "Creative Bricks",
+                                     "{?}"};
+struct theme_row
+{
+    const char *theme;
+    const char *group;
+    const char *subtheme; // nullptr: the service sends none
+};
+constexpr theme_row themes[] = {
+    {"Creator Expert", "Model making", "Modular Buildings"},
+    {"Star Wars", "Licensed", "Ultimate Collector Series"},
+    {"City", "Modern day", "Police"},
+    {"Classic", "Basic", nullptr},
+    {"Technic", "Technical", "Model"},
+    {"Ideas", "Model making", nullptr},
+    {"Harry Potter", "Licensed", "Hogwarts"},
+    {"Duplo", "Pre-school", nullptr},
+};
+constexpr const char *categories[] = {"Normal", "Normal", "Normal", "Gear", "Collection"};
+constexpr const char *packaging_types[] = {"Box", "Box", "Polybag", "{Not specified}", "Foil pack"};
+constexpr const char *availabilities[] = {"Retail", "Retail - limited", "LEGO exclusive",
+                                          "{Not specified}", "Promotional"};
+constexpr const char *set_tags[] = {"Bricklink Designer Program",
+                                    "Modular Building",
+                                    "Brick Built Animals",
+                                    "Stickered",
+                                    "Printed Parts",
+                                    "Minifig Pack",
+                                    "Vehicle",
+                                    "Space",
+                                    "Ultimate Collector Series",
+                                    "Tree",
+                                    "Luke Skywalker|n",
+                                    "Emmet|n",
+                                    "Police Officer|n",
+                                    "Harry Potter|n",
+                                    "Chef|n"};
+constexpr const char *description_parts[] = {
+    "<p>Build and display a detailed model with opening sections and a wealth of realistic "
+    "details.</p>",
+    "<p>This set includes several minifigures with assorted accessories to inspire creative "
+    "role play.</p>",
+    "<p>Measures over 30cm high, 25cm wide and 25cm deep.</p>",
+    "<ul><li>Includes 5 minifigures</li><li>Features a removable roof</li><li>Printed tiles "
+    "\"for the shop\"</li></ul>",
+};
+constexpr const char *figure_names[] = {"Luke Skywalker", "Stormtrooper", "Police Officer",
+                                        "Chef",           "Harry Potter", "Firefighter",
+                                        "Pirate Captain", "Astronaut"};
+constexpr const char *figure_prefixes[] = {"sw", "cty", "hp", "col", "njo", "sp", "pi", "tlm"};
+
+std::string date_text(Rng &rng, int year)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT00:00:00Z", year, int(rng.between(1, 12)),
+                  int(rng.between(1, 28)));
+    return text;
+}
+
+std::string set_answer(Rng &rng, const QString &key)
+{
+    const qsizetype dash = key.lastIndexOf(QLatin1Char('-'));
+    const std::string number = key.left(dash).toStdString();
+    const qint64 variant = key.mid(dash + 1).toLongLong();
+    const std::string url_key = key.toStdString();
+    const int year = int(rng.between(1995, 2025));
+    const theme_row &theme = themes[rng.below(std::size(themes))];
+
+    PrettyJson j;
+    j.begin_object();
+    j.string("status", "success");
+    j.integer("matches", 1);
+    j.begin_array("sets");
+    j.begin_object();
+    j.integer("setID", rng.between(1000, 35000));
+    j.string("number", number);
+    j.integer("numberVariant", variant);
+    j.string("name", set_names[rng.below(std::size(set_names))]);
+    j.integer("year", year);
+    j.string("theme", theme.theme);
+    j.string("themeGroup", theme.group);
+    if (theme.subtheme)
+        j.string("subtheme", theme.subtheme);
+    j.string("category", categories[rng.below(std::size(categories))]);
+    j.boolean("released", rng.percent(95));
+    if (rng.percent(90))
+        j.integer("pieces", rng.between(20, 7500));
+    if (rng.percent(70))
+        j.integer("minifigs", rng.between(1, 12));
+    j.begin_object("image");
+    j.string("thumbnailURL", "https://images.brickset.com/sets/small/" + url_key + ".jpg");
+    j.string("imageURL", "https://images.brickset.com/sets/images/" + url_key + ".jpg");
+    j.end_object();
+    j.string("bricksetURL", "https://brickset.com/sets/" + url_key);
+    j.begin_object("collection");
+    j.boolean("owned", rng.percent(50));
+    j.boolean("wanted", rng.percent(10));
+    j.integer("qtyOwned", rng.between(0, 2));
+    j.integer("rating", 0);
+    j.string("notes", "");
+    j.end_object();
+    j.begin_object("collections");
+    j.integer("ownedBy", rng.between(10, 40000));
+    j.integer("wantedBy", rng.between(10, 20000));
+    j.end_object();
+    j.begin_object("LEGOCom");
+    for (const char *region : {"US", "UK", "CA", "DE"}) {
+        j.begin_object(region);
+        if (rng.percent(55)) {
+            j.number("retailPrice", price_points[rng.below(std::size(price_points))]);
+            j.string("dateFirstAvailable", date_text(rng, year));
+            if (rng.percent(35))
+                j.string("dateLastAvailable", date_text(rng, std::min(year + 2, 2025)));
+        }
+        j.end_object();
+    }
+    j.end_object();
+    j.number("rating", double(rng.between(0, 10)) / 2);
+    j.integer("reviewCount", rng.between(0, 40));
+    j.string("packagingType", packaging_types[rng.below(std::size(packaging_types))]);
+    j.string("availability", availabilities[rng.below(std::size(availabilities))]);
+    j.integer("instructionsCount", rng.between(0, 6));
+    j.integer("additionalImageCount", rng.between(0, 60));
+    j.begin_object("ageRange");
+    if (rng.percent(70))
+        j.integer("min", rng.between(4, 18));
+    j.end_object();
+    j.begin_object("dimensions");
+    if (rng.percent(40)) {
+        j.number("height", double(rng.between(50, 600)) / 10);
+        j.number("width", double(rng.between(50, 600)) / 10);
+        j.number("depth", double(rng.between(20, 200)) / 10);
+        j.number("weight", double(rng.between(50, 9000)) / 1000);
+    }
+    j.end_object();
+    j.begin_object("barcode");
+    if (rng.percent(75)) {
+        j.string("EAN", "57020166" + std::to_string(rng.between(10000, 99999)));
+        if (rng.percent(40))
+            j.string("UPC", "6735523" + std::to_string(rng.between(10000, 99999)));
+    }
+    j.end_object();
+    j.begin_object("extendedData");
+    if (rng.percent(20)) {
+        j.begin_array("tags");
+        const qint64 tags = rng.between(2, 6);
+        for (qint64 i = 0; i < tags; ++i)
+            j.string({}, set_tags[rng.below(std::size(set_tags))]);
+        j.end_array();
+    }
+    if (rng.percent(10)) {
+        std::string description;
+        for (qint64 i = rng.between(1, 2); i > 0; --i)
+            description += description_parts[rng.below(std::size(description_parts))];
+        j.string("description", description);
+    }
+    j.end_object();
+    j.string("lastUpdated", date_text(rng, 2024));
+    j.end_object();
+    j.end_array();
+    j.end_object();
+    return j.take();
+}
+
+std::string mini_list(Rng &rng)
+{
+    PrettyJson j;
+    j.begin_object();
+    j.begin_array("figlist");
+    for (qint64 i = rng.between(1, 12); i > 0; --i) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%s%04d%s",
+                      figure_prefixes[rng.below(std::size(figure_prefixes))],
+                      int(rng.between(1, 1300)), rng.percent(20) ? "a" : "");
+        j.begin_object();
+        j.string("number", number);
+        j.integer("quantity", rng.percent(85) ? 1 : rng.between(2, 4));
+        j.string("description", figure_names[rng.below(std::size(figure_names))]);
+        j.begin_array("insets");
+        j.end_array();
+        j.end_object();
+    }
+    j.end_array();
+    j.end_object();
+    return j.take();
+}
+
+bool write_bytes(const QString &path, const std::string &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+}
+
+qint64 write_files(const QString &folder, const QStringList &keys, const QString &extension,
+                   quint32 seed, std::string (*compose)(Rng &, const QString &))
+{
+    Rng rng(seed);
+    const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    qint64 total = 0;
+    for (const QString &key : keys) {
+        const std::string bytes = compose(rng, key);
+        if (!write_bytes(base + key + extension, bytes))
+            return -1;
+        total += qint64(bytes.size());
+    }
+    return total;
+}
+
+} // namespace
+
+QStringList distinct_set_keys(const collection &c)
+{
+    QStringList keys;
+    QSet<QString> seen;
+    for (const own_set &s : c.sets) {
+        QString key = set_key(s);
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            keys.append(std::move(key));
+        }
+    }
+    return keys;
+}
+
+qint64 write_set_files(const QString &folder, const QStringList &keys, quint32 seed)
+{
+    return write_files(folder, keys, QStringLiteral(".set"), seed, &set_answer);
+}
+
+qint64 write_mini_files(const QString &folder, const QStringList &keys, quint32 seed)
+{
+    return write_files(folder, keys, QStringLiteral(".mini"), seed,
+                       [](Rng &rng, const QString &) { return mini_list(rng); });
 }
 
 } // namespace tandora::bench

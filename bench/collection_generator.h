@@ -5,6 +5,7 @@
 #include "store/records.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 
@@ -27,5 +28,19 @@ collection generate_collection(size_t set_count, quint32 seed = 1);
 // (the reason in *error).
 qint64 write_collection(const QString &path, collection &c, qint64 json_format,
                         QString *error = nullptr);
+
+// The keys of the collection's sets ("number-version"), each once, in order of appearance.
+QStringList distinct_set_keys(const collection &c);
+
+// Writes one ".set" file per key into folder, the way a download stores it: a getSets answer
+// of one set in the service's member order and pretty-printed form, with the members the
+// service sometimes leaves out missing now and then and extended data (tags, a description)
+// for some sets; about 2 KB each. The same keys and seed give the same bytes. Returns the
+// bytes written, or -1 when a file could not be written.
+qint64 write_set_files(const QString &folder, const QStringList &keys, quint32 seed = 1);
+
+// Writes one ".mini" file per key into folder: a minifigure list of one to a dozen entries as
+// the BrickLink reader stores it. Returns the bytes written, or -1.
+qint64 write_mini_files(const QString &folder, const QStringList &keys, quint32 seed = 1);
 
 } // namespace tandora::bench

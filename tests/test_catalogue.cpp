@@ -138,7 +138,15 @@ void TestCatalogue::everyIdOnce()
         QCOMPARE(property_def_of(p.valID).valID, p.valID);
     }
     QCOMPARE(sum, 5151);
+    QVERIFY(catalogue_ids_complete());
     QCOMPARE(seen.size(), property_count);
+    // The kind icons of the property lists, by kind.
+    const std::pair<PropertyKind, int> icons[] = {
+        {PropertyKind::None, 0},   {PropertyKind::Text, 1},     {PropertyKind::Choice, 2},
+        {PropertyKind::Number, 3}, {PropertyKind::TextList, 4}, {PropertyKind::Date, 5},
+        {PropertyKind::Money, 6},  {PropertyKind::Colour, 7}};
+    for (const auto &[kind, icon] : icons)
+        QCOMPARE(kind_icon(kind), icon);
     QVERIFY(!is_property_id(-1));
     QVERIFY(!is_property_id(property_count));
 }

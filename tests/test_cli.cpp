@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Norvanda
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "brickset_fixture.h"
 #include "core/clock.h"
 #include "core/texts.h"
+#include "properties/formatting.h"
 #include "sample_collection.h"
 #include "store/collection_file.h"
+#include "store/collection_ops.h"
 #include "test_folders.h"
 
 #include <QDir>
@@ -50,6 +53,10 @@ private Q_SLOTS:
     void convertMigratesAndKeepsBackups();
     void failures_data();
     void failures();
+    void listEveryProperty();
+    void listFormats_data();
+    void listFormats();
+    void listSortAndLanguage();
 };
 
 void TestCli::newAndInfo()
@@ -131,6 +138,153 @@ void TestCli::failures()
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(!QFile::exists(file("x.json")));
+}
+
+namespace {
+
+// A collection of three sets, the first two with the real cached data of the samples, saved
+// beside a data folder that holds it; the path of the file.
+QString listed_collection(const QTemporaryDir &dir, const QString &fmt_date, qint64 decimal,
+                          qint64 thousand)
+{
+    test::write_fixture_set_files(dir.filePath(QStringLiteral("data/brickset")));
+    collection c;
+    reset_collection(c, british_english_texts());
+    c.fmt_date = fmt_date;
+    c.fmt_decimal = decimal;
+    c.fmt_thousand = thousand;
+    c.fmt_currency = 1;
+    const std::pair<const char *, const char *> sets[] = {
+        {"10270", "Zoe"}, {"21322", "anna"}, {"99999", ""}};
+    qint64 day = 1;
+    for (const auto &[number, seller] : sets) {
+        own_set s;
+        s.number = QString::fromLatin1(number);
+        s.version = 1;
+        s.purc.person = QString::fromUtf8(seller);
+        s.purc.date = date_from_civil(2024, 2, int(day++), 0, 0, 0);
+        s.purc.price = 1234.5;
+        s.purc.items = 1;
+        s.reminder_date = date_from_civil(2026, 12, 20);
+        c.sets.push_back(s);
+    }
+    const QString path = dir.filePath(QStringLiteral("listed.json"));
+    write_collection_file(path, c, FixedClock(0));
+    return path;
+}
+
+QList<QStringList> table_of(const QString &out)
+{
+    QList<QStringList> rows;
+    QStringList lines = out.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (const QString &line : lines)
+        rows.append(line.split(u'\t'));
+    return rows;
+}
+
+} // namespace
+
+void TestCli::listEveryProperty()
+{
+    if (!test::fixtures_present())
+        QSKIP("the real-service samples are not beside the project");
+    const QString path = listed_collection(dir, QStringLiteral("%dd.%mm.%yyyy"), 44, 46);
+    QStringList ids;
+    for (int id = 0; id <= 101; ++id)
+        ids.append(QString::number(id));
+    const Run run = cli({"list", path, "--data-folder", dir.filePath("data"), "--columns",
+                         ids.join(u','), "--sort", "3", "--now", "2026-12-11 12:00:00"});
+    QCOMPARE(run.code, 0);
+    const QList<QStringList> rows = table_of(run.out);
+    QCOMPARE(rows.size(), 4);
+    for (const QStringList &row : rows)
+        QCOMPARE(row.size(), 102);
+    QCOMPARE(rows[0][3], QStringLiteral("Set number▲"));
+    QCOMPARE(rows[0][4], QStringLiteral("~Name"));
+    const QStringList &bookshop = rows[1];
+    QCOMPARE(bookshop[0], QStringLiteral("1"));
+    QCOMPARE(bookshop[3], QStringLiteral("10270-1"));
+    QCOMPARE(bookshop[4], QStringLiteral("Bookshop"));
+    QCOMPARE(bookshop[6], QStringLiteral("01.02.2024"));
+    QCOMPARE(bookshop[12], QStringLiteral("1.234,50 €"));
+    QCOMPARE(bookshop[22], QStringLiteral("159,99 €"));
+    QCOMPARE(bookshop[24], QStringLiteral("+1.074,51 €"));
+    QCOMPARE(bookshop[65], QStringLiteral("!!! 0: "));
+    QCOMPARE(bookshop[69], QStringLiteral("6,4 ct"));
+    QCOMPARE(bookshop[86], QStringLiteral("09.01.2020"));
+    QCOMPARE(bookshop[90], QStringLiteral("+9 days"));
+    QCOMPARE(bookshop[92], QStringLiteral("n.a."));
+    QCOMPARE(bookshop[97], QStringLiteral("179,99 $"));
+    QCOMPARE(rows[3][3], QStringLiteral("99999-1"));
+    QCOMPARE(rows[3][4], QString());
+    QCOMPARE(rows[3][0], QStringLiteral("3"));
+
+    const Run plain = cli({"list", path, "--data-folder", dir.filePath("data"), "--columns",
+                           "0,12,24,65", "--sort", "3", "--plain"});
+    QCOMPARE(table_of(plain.out)[1], QStringList({"1", "1.234,50", "1.074,51", ""}));
+}
+
+void TestCli::listFormats_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<int>("decimal");
+    QTest::addColumn<int>("thousand");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("price");
+    const char *dates[] = {"01.02.2024", "01-02-2024", "02-01-2024", "2024-02-01",
+                           "01/02/2024", "02/01/2024", "2024/02/01"};
+    const std::pair<int, const char *> separators[] = {
+        {0, "1234"}, {46, "1.234"}, {44, "1,234"}, {39, "1'234"}, {32, "1 234"}};
+    for (int m = 0; m < 7; ++m) {
+        const auto [thousand, grouped] = separators[m % 5];
+        const int decimal = m % 2 ? 44 : 46;
+        QTest::addRow("%s", dates[m])
+            << date_masks[size_t(m)].toString() << decimal << thousand
+            << QString::fromLatin1(dates[m])
+            << QString::fromLatin1(grouped) + (decimal == 44 ? ",50 €" : ".50 €");
+    }
+}
+
+void TestCli::listFormats()
+{
+    if (!test::fixtures_present())
+        QSKIP("the real-service samples are not beside the project");
+    QFETCH(QString, mask);
+    QFETCH(int, decimal);
+    QFETCH(int, thousand);
+    QFETCH(QString, date);
+    QFETCH(QString, price);
+    const QString path = listed_collection(dir, mask, decimal, thousand);
+    const Run run = cli({"list", path, "--data-folder", dir.filePath("data"), "--columns", "6,12",
+                         "--sort", "6:asc"});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(table_of(run.out)[1], QStringList({date, price}));
+}
+
+void TestCli::listSortAndLanguage()
+{
+    if (!test::fixtures_present())
+        QSKIP("the real-service samples are not beside the project");
+    const QString path = listed_collection(dir, QStringLiteral("%dd.%mm.%yyyy"), 44, 46);
+    const QStringList base{"list", path, "--data-folder", dir.filePath("data"), "--columns", "8"};
+    // Texts compare without regard to case; empty ones come last either way.
+    QCOMPARE(table_of(cli(base + QStringList{"--sort", "8"}).out).mid(1),
+             QList<QStringList>({{"anna"}, {"Zoe"}, {""}}));
+    QCOMPARE(table_of(cli(base + QStringList{"--sort", "8:desc"}).out).mid(1),
+             QList<QStringList>({{"Zoe"}, {"anna"}, {""}}));
+    // Without --sort the collection's own order: purchase date, newest first.
+    QCOMPARE(table_of(cli(base).out)[1], QStringList{""});
+
+    const Run german = cli({"list", path, "--data-folder", dir.filePath("data"), "--language", "de",
+                            "--columns", "10,29", "--sort", "3"});
+    QCOMPARE(german.code, 0);
+    QCOMPARE(table_of(german.out)[0].size(), 2);
+    QVERIFY(!german.out.contains(u'?'));
+    const Run missing = cli({"list", path, "--language", dir.filePath("none.txt")});
+    QCOMPARE(missing.code, 1);
+    QVERIFY(missing.err.contains("language"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/language_files.h"
 #include "core/texts.h"
+#include "scripted_prompt.h"
 #include "test_folders.h"
 
 #include <QDir>
@@ -360,6 +361,7 @@ private Q_SLOTS:
     void writeLanguageFile_data();
     void writeLanguageFile();
     void writeLanguageFileFails();
+    void resetLanguage();
     void codeScan_data();
     void codeScan();
     void keysUsedByCodeExist();
@@ -617,6 +619,27 @@ void TestLanguageFiles::writeLanguageFileFails()
     QVERIFY(!write_language_file(3, path));
     QVERIFY(!QFile::exists(path));
     QVERIFY(!write_language_file(1, dir.filePath(QStringLiteral("missing/1.21_strings.txt"))));
+}
+
+void TestLanguageFiles::resetLanguage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("1.21_strings.txt"));
+    QVERIFY(write_language_file(1, path));
+    const Texts &texts = british_english_texts();
+    test::ScriptedPrompt prompt;
+    prompt.answers = {UserPrompt::Answer::No};
+    QVERIFY(!reset_language(path, texts, prompt));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(prompt.shown.size(), 1);
+    QCOMPARE(prompt.shown[0].text, texts.text(u"MID_SwapLang") + u'?');
+
+    prompt.answers = {UserPrompt::Answer::Yes};
+    QVERIFY(reset_language(path, texts, prompt));
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(prompt.shown.size(), 3);
+    QCOMPARE(prompt.shown[2].text, QStringLiteral("Please restart the program!"));
+    QCOMPARE(prompt.shown[2].icon, UserPrompt::Icon::Information);
 }
 
 void TestLanguageFiles::codeScan_data()

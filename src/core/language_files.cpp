@@ -3,6 +3,8 @@
 #include "core/language_files.h"
 
 #include "core/text_file.h"
+#include "core/texts.h"
+#include "core/user_prompt.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -43,6 +45,15 @@ bool write_language_file(int index, const QString &path)
     const QByteArray bytes = resource.readAll();
     // Written whole or not at all: a half-written language file would be kept and used.
     return atomic_write(path, bytes, {.durable = true, .private_file = false});
+}
+
+bool reset_language(const QString &language_file, const Texts &texts, UserPrompt &prompt)
+{
+    if (!prompt.ask_yes_no(texts.text(u"MID_SwapLang") + u'?', UserPrompt::Icon::Information))
+        return false;
+    const bool removed = QFile::remove(language_file) || !QFile::exists(language_file);
+    prompt.message(texts.text(u"txt_restart"), UserPrompt::Icon::Information);
+    return removed;
 }
 
 } // namespace tandora

@@ -29,4 +29,12 @@ int language_index(QStringView short_name);
 // outside the list or when the file cannot be written.
 bool write_language_file(int index, const QString &path);
 
+class Texts;
+class UserPrompt;
+
+// Asks whether to reset the language; on yes deletes the language file, so that the language
+// is chosen again at the next start, and says so. The texts in use stay until then. True when
+// the file was deleted.
+bool reset_language(const QString &language_file, const Texts &texts, UserPrompt &prompt);
+
 } // namespace tandora

@@ -225,6 +225,37 @@ qint64 property_indent(qint64 id)
     return list == ChoiceList::CheckMark || list == ChoiceList::Presence ? 3 : 0;
 }
 
+int kind_icon(PropertyKind kind)
+{
+    switch (kind) {
+    case PropertyKind::None:
+        return 0;
+    case PropertyKind::Text:
+        return 1;
+    case PropertyKind::Choice:
+        return 2;
+    case PropertyKind::Number:
+        return 3;
+    case PropertyKind::TextList:
+        return 4;
+    case PropertyKind::Date:
+        return 5;
+    case PropertyKind::Money:
+        return 6;
+    case PropertyKind::Colour:
+        return 7;
+    }
+    return 0;
+}
+
+bool catalogue_ids_complete()
+{
+    qint64 sum = 0;
+    for (const property_def &p : catalogue_rows)
+        sum += p.valID;
+    return sum == qint64(property_count) * (property_count - 1) / 2;
+}
+
 column default_column(qint64 id)
 {
     const property_def &p = property_def_of(id);

@@ -89,6 +89,13 @@ std::span<const choice_entry> choice_entries(ChoiceList list);
 // Spaces put before the displayed text: 3 for the two mark lists.
 qint64 property_indent(qint64 id);
 
+// Index into the strip of eight kind icons: no kind 0, text 1, choice 2, number 3, text list 4,
+// date 5, money 6, colour 7.
+int kind_icon(PropertyKind kind);
+
+// The registration check: every id once, so the ids add up to 0 + 1 + ... + 101.
+bool catalogue_ids_complete();
+
 column default_column(qint64 id);
 // One default column per property, in catalogue order.
 std::vector<column> default_columns();

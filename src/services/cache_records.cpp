@@ -4,12 +4,6 @@
 
 namespace tandora {
 
-const api3_sets &api3::first_set() const
-{
-    static const api3_sets empty;
-    return sets.empty() ? empty : sets.front();
-}
-
 namespace {
 
 const FieldDesc api3_image_fields[] = {
@@ -100,7 +94,7 @@ const FieldDesc api3_fields[] = {
     field<&api3::status>("status"),
     field<&api3::message>("message"),
     field<&api3::matches>("matches"),
-    field<&api3::sets>("sets", false, 1),
+    first_of<&api3::sets>("sets"),
 };
 
 const FieldDesc api3_apiKeyUsage_fields[] = {

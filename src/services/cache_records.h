@@ -110,16 +110,13 @@ struct api3_sets
     qint64 notBrickset = 0; // never sent by the service: marks a set it does not know
 };
 
-// checkKey and getSets answers; of the sets only the first is read.
+// checkKey and getSets answers.
 struct api3
 {
     QString status;
     QString message;
     qint64 matches = 0;
-    std::vector<api3_sets> sets;
-
-    // The first set, or an empty one.
-    const api3_sets &first_set() const;
+    api3_sets sets; // only the first set of the answer is read
 };
 
 struct api3_apiKeyUsage
@@ -147,7 +144,7 @@ struct database_bs
     QStringList tags_norm;
     QStringList tags_figs; // tags that name minifigure characters ("|n" removed)
 
-    const api3_sets &set() const { return database.first_set(); }
+    const api3_sets &set() const { return database.sets; }
 };
 
 struct minifig

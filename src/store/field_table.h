@@ -25,6 +25,7 @@ enum class FieldKind : quint8 {
     DoubleMap,  // QMap<QString, double>; JSON object of numbers
     Record,     // nested record; JSON object
     RecordList, // std::vector of records; JSON array of objects
+    FirstOf,    // one record; read from the first object of a JSON array, written as [record]
     Link,       // pointer into the set data cache; written as 0, ignored when read
 };
 
@@ -48,7 +49,6 @@ struct FieldDesc
     void *(*ref)(void *record) = nullptr;
     const RecordTable &(*sub)() = nullptr; // Record, RecordList
     const ListOps *list = nullptr;         // RecordList
-    size_t limit = 0;                      // RecordList: read at most this many; 0 = all
 };
 
 struct RecordTable
@@ -121,8 +121,7 @@ template<typename R> void reset_record(void *record)
 }
 
 // A row for a member; the kind follows from the member's type.
-template<auto Member>
-constexpr FieldDesc field(std::string_view name, bool scratch = false, size_t limit = 0)
+template<auto Member> constexpr FieldDesc field(std::string_view name, bool scratch = false)
 {
     using M = typename field_detail::member_of<decltype(Member)>::type;
     FieldDesc f{name, FieldKind::Integer, scratch, &field_detail::member_ref<Member>};
@@ -141,7 +140,6 @@ constexpr FieldDesc field(std::string_view name, bool scratch = false, size_t li
         f.kind = FieldKind::RecordList;
         f.sub = &table_of<E>;
         f.list = &field_detail::list_ops<E>;
-        f.limit = limit;
     } else {
         static_assert(std::is_class_v<M>, "unsupported field type");
         f.kind = FieldKind::Record;
@@ -157,6 +155,15 @@ constexpr FieldDesc field(std::string_view name, bool scratch = false, size_t li
         static const RecordTable table(#R, R##_fields, &reset_record<R>);                          \
         return table;                                                                              \
     }
+
+// A record member that the file holds as the first element of an array: only that one is
+// read, and it is written as an array of one.
+template<auto Member> constexpr FieldDesc first_of(std::string_view name)
+{
+    using M = typename field_detail::member_of<decltype(Member)>::type;
+    return FieldDesc{name, FieldKind::FirstOf, false, &field_detail::member_ref<Member>,
+                     &table_of<M>};
+}
 
 // A link to cached data: no member is read or written, the file holds 0.
 constexpr FieldDesc link_field(std::string_view name)

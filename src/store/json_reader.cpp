@@ -209,15 +209,21 @@ void fill_field(const FieldDesc &f, dom::element e, void *record)
         dom::array arr;
         if (e.get(arr) != SUCCESS)
             break;
-        const size_t wanted = f.limit ? std::min(f.limit, arr.size()) : arr.size();
-        f.list->reserve(p, wanted);
+        f.list->reserve(p, arr.size());
         for (dom::element item : arr) {
-            if (f.list->size(p) == wanted)
-                break;
             dom::object obj;
             if (item.get(obj) == SUCCESS)
                 fill_record(obj, sub, f.list->append(p));
         }
+        break;
+    }
+    case FieldKind::FirstOf: {
+        const RecordTable &sub = f.sub();
+        sub.reset(p);
+        dom::array arr;
+        dom::object obj;
+        if (e.get(arr) == SUCCESS && arr.size() > 0 && arr.at(0).get(obj) == SUCCESS)
+            fill_record(obj, sub, p);
         break;
     }
     case FieldKind::Link:

@@ -197,6 +197,13 @@ private:
         case FieldKind::RecordList:
             record_list(f, p);
             break;
+        case FieldKind::FirstOf:
+            m_out += '[';
+            ++m_depth;
+            element(true);
+            record(f.sub(), p);
+            close(']');
+            break;
         case FieldKind::Link:
             m_out += '0';
             break;
