@@ -13,7 +13,10 @@
 #include "test_folders.h"
 
 #include <QTemporaryDir>
+
 #include <QTest>
+#include <algorithm>
+#include <random>
 
 using namespace tandora;
 
@@ -74,6 +77,7 @@ private Q_SLOTS:
     void purchaseDates();
     void indexKeepsOrderAndTiesFollowThePreviousSort();
     void headerClick();
+    void largeCollectionMatchesAPlainSort();
 };
 
 void TestSort::setNumbers()
@@ -145,11 +149,11 @@ void TestSort::purchaseDates()
     // Undated sets sort as bought on January 1st of their release year; a wishlist entry
     // sorts after every date.
     sort(6, 0);
-    QCOMPARE(labels(c), QStringList({"undated 2019", "2019-06-01", "2020-01-01", "undated 2021",
-                                     "wish"}));
+    QCOMPARE(labels(c),
+             QStringList({"undated 2019", "2019-06-01", "2020-01-01", "undated 2021", "wish"}));
     sort(6, 1);
-    QCOMPARE(labels(c), QStringList({"wish", "undated 2021", "2020-01-01", "2019-06-01",
-                                     "undated 2019"}));
+    QCOMPARE(labels(c),
+             QStringList({"wish", "undated 2021", "2020-01-01", "2019-06-01", "undated 2019"}));
 }
 
 void TestSort::indexKeepsOrderAndTiesFollowThePreviousSort()
@@ -182,6 +186,38 @@ void TestSort::headerClick()
     QCOMPARE(c.sort_dir, 0);
     sort_by_column(c, 12); // prices start descending
     QCOMPARE(c.sort_dir, 1);
+}
+
+// A collection large enough to compute its keys on two threads sorts exactly like a plain
+// stable sort of folded texts and of numbers.
+void TestSort::largeCollectionMatchesAPlainSort()
+{
+    std::mt19937 random(3);
+    const QString letters = QStringLiteral("aAbBcCéÉ ");
+    for (int i = 0; i < 20000; ++i) {
+        own_set s = labelled("");
+        for (int n = int(random() % 4); n > 0; --n)
+            s.mygroup += letters[qsizetype(random() % letters.size())];
+        s.purc.price = double(random() % 50);
+        s.number = QString::number(i);
+        c.sets.push_back(s);
+    }
+    std::vector<own_set> expected = c.sets;
+    std::stable_sort(expected.begin(), expected.end(), [](const own_set &a, const own_set &b) {
+        return a.purc.price > b.purc.price;
+    });
+    sort(12, 1);
+    for (size_t i = 0; i < expected.size(); ++i)
+        QCOMPARE(c.sets[i].number, expected[i].number);
+
+    const auto key = [](const own_set &s) {
+        return s.mygroup.isEmpty() ? QStringLiteral("\u00FF") : s.mygroup.toCaseFolded();
+    };
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](const own_set &a, const own_set &b) { return key(a) < key(b); });
+    sort(56, 0);
+    for (size_t i = 0; i < expected.size(); ++i)
+        QCOMPARE(c.sets[i].number, expected[i].number);
 }
 
 QTEST_GUILESS_MAIN(TestSort)

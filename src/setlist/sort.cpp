@@ -8,38 +8,72 @@
 #include "services/cache_records.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 namespace tandora {
 
 namespace {
 
-// "0000010030-001": number and variant compare as numbers would.
-QString set_number_key(const own_set &s)
+// Each set's key with its position; sorted by key, ties stay in position order.
+template<typename Key> using keyed = std::vector<std::pair<Key, size_t>>;
+
+// Text keys are folded into one buffer per thread instead of a string each: no allocation
+// per set, and the comparisons run over memory that lies together.
+struct text_buffers
 {
-    QString key = s.number.left(10).rightJustified(10, u'0');
-    key += u'-';
-    key += QString::number(s.version).rightJustified(3, u'0');
-    return key;
+    std::array<std::u16string, 2> arena;
+    std::vector<std::pair<size_t, size_t>> spans; // start and length in the arena of its part
+};
+
+void append_folded(std::u16string &arena, QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        arena.push_back(u < 0x80 ? (u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u)
+                                 : char16_t(QChar::toCaseFolded(u)));
+    }
 }
 
-QString text_key(const PropertyContext &ctx, const own_set &s, qint64 id, PropertyKind kind,
-                 bool ascending)
+// "0000010030-001": number and variant compare as numbers would; a longer number is cut.
+void append_set_number_key(std::u16string &arena, const own_set &s)
 {
-    QString key;
+    const QStringView number = QStringView(s.number).left(10);
+    arena.append(size_t(10 - number.size()), u'0');
+    append_folded(arena, number);
+    arena.push_back(u'-');
+    const QString version = QString::number(s.version);
+    arena.append(size_t(std::max<qsizetype>(0, 3 - version.size())), u'0');
+    append_folded(arena, version);
+}
+
+void append_text_key(std::u16string &arena, const PropertyContext &ctx, const own_set &s, qint64 id,
+                     PropertyKind kind, bool ascending)
+{
+    const size_t start = arena.size();
     if (id == 3) {
-        key = set_number_key(s);
+        append_set_number_key(arena, s);
     } else {
-        PropertyValue v = compute_value(ctx, s, id, 0);
-        key =
-            kind == PropertyKind::TextList ? v.list.join(QStringLiteral(", ")) : std::move(v.text);
+        const PropertyValue v = compute_value(ctx, s, id, 0);
+        if (kind == PropertyKind::TextList) {
+            for (qsizetype i = 0; i < v.list.size(); ++i) {
+                if (i > 0)
+                    arena.append(u", ");
+                append_folded(arena, v.list[i]);
+            }
+        } else {
+            append_folded(arena, v.text);
+        }
     }
     // Empty texts come last in both directions.
-    if (key.isEmpty())
-        return ascending ? QStringLiteral("\u00FF") : QStringLiteral(" ");
-    return key.toCaseFolded();
+    if (arena.size() == start)
+        arena.push_back(ascending ? u'\u00FF' : u' ');
 }
 
 double number_key(const PropertyContext &ctx, const own_set &s, qint64 id)
@@ -51,8 +85,20 @@ double number_key(const PropertyContext &ctx, const own_set &s, qint64 id)
     return std::isnan(v) ? -std::numeric_limits<double>::infinity() : v;
 }
 
-// Each set's key with its position; sorted by key, ties stay in position order.
-template<typename Key> using keyed = std::vector<std::pair<Key, size_t>>;
+// Runs fill(part, begin, end) over the sets, on two threads for a large collection: reading
+// every set's data is what a sort spends most of its time on, and it only reads.
+template<typename Fill> void for_parts(size_t count, Fill fill)
+{
+    constexpr size_t parallel_from = 8192;
+    if (count < parallel_from || std::thread::hardware_concurrency() < 2) {
+        fill(0, size_t(0), count);
+        return;
+    }
+    const size_t half = count / 2;
+    std::thread other(fill, 1, half, count);
+    fill(0, size_t(0), half);
+    other.join();
+}
 
 template<typename Key> void stable_sort_keys(keyed<Key> &keys, bool ascending)
 {
@@ -65,39 +111,74 @@ template<typename Key> void stable_sort_keys(keyed<Key> &keys, bool ascending)
 }
 
 // Puts sets[keys[i].second] at position i, moving every set once along its cycle instead of
-// building a second list.
+// building a second list. A set is made of Qt's relocatable types and plain values, so it is
+// moved as its bytes, like Qt's own containers move such types.
 template<typename Key> void apply_order(std::vector<own_set> &sets, keyed<Key> &keys)
 {
+    static_assert(QTypeInfo<own_set>::isRelocatable);
+    alignas(own_set) unsigned char held[sizeof(own_set)];
+    const auto bytes = [&](size_t i) { return static_cast<void *>(&sets[i]); };
     for (size_t start = 0; start < keys.size(); ++start) {
         if (keys[start].second == start)
             continue;
-        own_set held = std::move(sets[start]);
+        std::memcpy(held, bytes(start), sizeof(own_set));
         size_t to = start;
         for (;;) {
             const size_t from = keys[to].second;
             keys[to].second = to; // placed
             if (from == start) {
-                sets[to] = std::move(held);
+                std::memcpy(bytes(to), held, sizeof(own_set));
                 break;
             }
-            sets[to] = std::move(sets[from]);
+            std::memcpy(bytes(to), bytes(from), sizeof(own_set));
             to = from;
         }
     }
 }
 
-template<typename Key, typename MakeKey>
-void sort_by(std::vector<own_set> &sets, bool ascending, MakeKey make_key)
+void sort_by_text(const PropertyContext &ctx, std::vector<own_set> &sets, qint64 id,
+                  PropertyKind kind, bool ascending)
 {
     // Kept between sorts: fresh memory for 50,000 keys costs more than computing them.
-    thread_local keyed<Key> keys;
-    keys.clear();
-    keys.reserve(sets.size());
-    for (size_t i = 0; i < sets.size(); ++i)
-        keys.emplace_back(make_key(sets[i]), i);
+    // (Named through references: inside the lambda a thread-local would be the other thread's.)
+    thread_local text_buffers kept_buffers;
+    thread_local keyed<std::u16string_view> kept_keys;
+    text_buffers &buffers = kept_buffers;
+    keyed<std::u16string_view> &keys = kept_keys;
+    buffers.spans.resize(sets.size());
+    const size_t half = sets.size() / 2;
+    for_parts(sets.size(), [&](int part, size_t begin, size_t end) {
+        std::u16string &arena = buffers.arena[size_t(part)];
+        arena.clear();
+        for (size_t i = begin; i < end; ++i) {
+            const size_t start = arena.size();
+            append_text_key(arena, ctx, sets[i], id, kind, ascending);
+            buffers.spans[i] = {start, arena.size() - start};
+        }
+    });
+    keys.resize(sets.size());
+    const bool two_parts = !buffers.arena[1].empty() && sets.size() >= 8192;
+    for (size_t i = 0; i < sets.size(); ++i) {
+        const std::u16string &arena = buffers.arena[two_parts && i >= half ? 1 : 0];
+        keys[i] = {
+            std::u16string_view(arena.data() + buffers.spans[i].first, buffers.spans[i].second), i};
+    }
     stable_sort_keys(keys, ascending);
     apply_order(sets, keys);
-    keys.clear();
+}
+
+void sort_by_number(const PropertyContext &ctx, std::vector<own_set> &sets, qint64 id,
+                    bool ascending)
+{
+    thread_local keyed<double> kept_keys;
+    keyed<double> &keys = kept_keys;
+    keys.resize(sets.size());
+    for_parts(sets.size(), [&](int, size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i)
+            keys[i] = {number_key(ctx, sets[i], id), i};
+    });
+    stable_sort_keys(keys, ascending);
+    apply_order(sets, keys);
 }
 
 } // namespace
@@ -109,13 +190,10 @@ void sort_sets(const PropertyContext &ctx, collection &c)
         return;
     const bool ascending = c.sort_dir == 0;
     const PropertyKind kind = property_def_of(id).kind;
-
     if (kind == PropertyKind::Text || kind == PropertyKind::TextList)
-        sort_by<QString>(c.sets, ascending,
-                         [&](const own_set &s) { return text_key(ctx, s, id, kind, ascending); });
+        sort_by_text(ctx, c.sets, id, kind, ascending);
     else
-        sort_by<double>(c.sets, ascending,
-                        [&](const own_set &s) { return number_key(ctx, s, id); });
+        sort_by_number(ctx, c.sets, id, ascending);
 }
 
 void sort_by_column(collection &c, qint64 id)

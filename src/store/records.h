@@ -120,6 +120,15 @@ struct collection
     QStringList gear_sets;
 };
 
+} // namespace tandora
+
+// Sets are made of Qt's implicitly shared types and plain values only, so reordering them may
+// move their bytes (keep it so when adding fields).
+Q_DECLARE_TYPEINFO(tandora::trading, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(tandora::own_set, Q_RELOCATABLE_TYPE);
+
+namespace tandora {
+
 // Dates: a negative value means no date; -1 is what the program writes for an empty date.
 inline constexpr qint64 no_date = -1;
 // Dates from here on show empty as well.
