@@ -8,6 +8,7 @@
 // with BM_BareReadParse/fresh, and BM_Save (which flushes to disk) with BM_BareWrite/fsync.
 // Each should stay within twice its baseline. BM_LoadMemory reports what a loaded set
 // occupies once the load is over.
+#include "harness.h"
 #include "collection_generator.h"
 
 #include "core/clock.h"
@@ -97,18 +98,6 @@ QByteArray native(const QString &path)
     return QFile::encodeName(path);
 }
 
-// The working files go below $TMPDIR when it is set, otherwise beside the benchmark binary in
-// the build tree: on disk, where fsync costs what it costs for the user's collection (/tmp
-// may be a RAM disk), and never in the home folder.
-QString working_parent()
-{
-    if (const char *tmp = std::getenv("TMPDIR"); tmp && *tmp)
-        return QFile::decodeName(tmp);
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? QDir::currentPath() : QFile::decodeName(exe.parent_path().c_str());
-}
-
 bool read_bytes(const QByteArray &path, std::string &out)
 {
     QFile file(QFile::decodeName(path));
@@ -121,7 +110,7 @@ bool read_bytes(const QByteArray &path, std::string &out)
 
 bool setup(Fixture &f)
 {
-    f.folder.emplace(working_parent() + QStringLiteral("/tandora-bench-XXXXXX"));
+    f.folder.emplace(bench::working_folder_template(QStringLiteral("file")));
     if (!f.folder->isValid()) {
         std::fprintf(stderr, "cannot create a working folder: %s\n",
                      qPrintable(f.folder->errorString()));
@@ -408,16 +397,12 @@ void register_benchmarks()
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Fixture f;
-    if (!setup(f))
-        return 1;
-    fixture = &f;
-    register_benchmarks();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fixture = nullptr;
-    return 0; // the working folder goes with the fixture
+    Fixture f; // the working folder goes with it
+    return bench::run_benchmarks(argc, argv, [&f] {
+        if (!setup(f))
+            return false;
+        fixture = &f;
+        register_benchmarks();
+        return true;
+    });
 }

@@ -11,6 +11,7 @@
 // QFile, BM_BareListReadParse adds a bare simdjson parse. The ".mini" part has a folder of its
 // own (minifigure lists of 20,000 sets). BM_CacheMemory reports what a cached file occupies
 // once the load is over. Times are wall-clock; the CPU column counts all threads.
+#include "harness.h"
 #include "collection_generator.h"
 
 #include "services/set_data_cache.h"
@@ -65,20 +66,9 @@ struct Fixture
 
 Fixture *fixture = nullptr;
 
-// The working files go below $TMPDIR when it is set, otherwise beside the benchmark binary in
-// the build tree, never in the home folder.
-QString working_parent()
-{
-    if (const char *tmp = std::getenv("TMPDIR"); tmp && *tmp)
-        return QFile::decodeName(tmp);
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? QDir::currentPath() : QFile::decodeName(exe.parent_path().c_str());
-}
-
 bool setup(Fixture &f)
 {
-    f.folder.emplace(working_parent() + QStringLiteral("/tandora-bench-cache-XXXXXX"));
+    f.folder.emplace(bench::working_folder_template(QStringLiteral("cache")));
     if (!f.folder->isValid()) {
         std::fprintf(stderr, "cannot create a working folder: %s\n",
                      qPrintable(f.folder->errorString()));
@@ -332,16 +322,12 @@ void register_benchmarks()
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Fixture f;
-    if (!setup(f))
-        return 1;
-    fixture = &f;
-    register_benchmarks();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fixture = nullptr;
-    return 0; // the working folder goes with the fixture
+    Fixture f; // the working folder goes with it
+    return bench::run_benchmarks(argc, argv, [&f] {
+        if (!setup(f))
+            return false;
+        fixture = &f;
+        register_benchmarks();
+        return true;
+    });
 }

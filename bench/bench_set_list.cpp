@@ -5,6 +5,7 @@
 // by default, and the sort by name, purchase date and set number against a bare
 // std::stable_sort of the same keys computed beforehand (the sort should stay within four
 // times that).
+#include "harness.h"
 #include "collection_generator.h"
 
 #include "core/clock.h"
@@ -54,9 +55,7 @@ Fixture *fixture = nullptr;
 
 bool setup(Fixture &f)
 {
-    const char *tmp = std::getenv("TMPDIR");
-    f.folder.emplace((tmp && *tmp ? QFile::decodeName(tmp) : QDir::currentPath()) +
-                     QStringLiteral("/tandora-bench-XXXXXX"));
+    f.folder.emplace(bench::working_folder_template(QStringLiteral("list")));
     if (!f.folder->isValid())
         return false;
     f.catalogue.emplace(f.texts, [&f](int row) { return f.currencies.row(row).symbol1; });
@@ -177,16 +176,12 @@ void register_benchmarks()
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    Fixture f;
-    if (!setup(f))
-        return 1;
-    fixture = &f;
-    register_benchmarks();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fixture = nullptr;
-    return 0;
+    Fixture f; // the working folder goes with it
+    return bench::run_benchmarks(argc, argv, [&f] {
+        if (!setup(f))
+            return false;
+        fixture = &f;
+        register_benchmarks();
+        return true;
+    });
 }

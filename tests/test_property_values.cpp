@@ -8,6 +8,7 @@
 #include "properties/currency_table.h"
 #include "properties/formatting.h"
 #include "properties/property_values.h"
+#include "property_fixture.h"
 #include "services/set_data_cache.h"
 #include "store/collection_ops.h"
 #include "test_folders.h"
@@ -52,8 +53,15 @@ own_set sample_set(qint64 version)
     s.reminder_date = at(2026, 12, 21);
     s.color = 33023;
     s.last_edit = at(2026, 11, 30, 9, 15);
-    s.purc = {2, QStringLiteral("LEGO Store"), QStringLiteral("Anna"), at(2020, 3, 14),
-              QStringLiteral("T-1"), 139.99, 10, 2, 2};
+    s.purc = {2,
+              QStringLiteral("LEGO Store"),
+              QStringLiteral("Anna"),
+              at(2020, 3, 14),
+              QStringLiteral("T-1"),
+              139.99,
+              10,
+              2,
+              2};
     s.sell = {0, QString(), QString(), no_date, QString(), 0, 0, 0, 1};
     s.mytags = {QStringLiteral("b"), QStringLiteral("a")};
     s.documents = {QStringLiteral("~docs/invoice.pdf"), QStringLiteral("/nonexistent/x.pdf")};
@@ -62,28 +70,11 @@ own_set sample_set(qint64 version)
 
 } // namespace
 
-class TestPropertyValues : public QObject
+class TestPropertyValues : public QObject, public test::PropertyFixture
 {
     Q_OBJECT
 
     QTemporaryDir dir;
-    const Texts &texts = british_english_texts();
-    CurrencyTable currencies = CurrencyTable::built_in();
-    Catalogue catalogue{texts, [this](int row) { return currencies.row(row).symbol1; }};
-    FixedClock clock{at(2026, 12, 11, 12, 0)};
-    Folders folders;
-    SetDataCache cache;
-    collection c;
-    QuantityTable quantities;
-    NumberFormat format;
-
-    PropertyContext context()
-    {
-        format = NumberFormat::of(c, texts);
-        quantities = build_quantity_table(c);
-        return PropertyContext{c,          catalogue, format, currencies.row(c.fmt_currency),
-                               quantities, clock,     folders};
-    }
 
     own_set &with_data() { return c.sets[0]; }
     own_set &without_data() { return c.sets[1]; }
@@ -105,6 +96,7 @@ void TestPropertyValues::initTestCase()
 {
     if (!test::fixtures_present())
         QSKIP("the real-service samples are not beside the project");
+    clock.set(at(2026, 12, 11, 12, 0));
     folders.home = QStringLiteral("/home/test/");
     cache.set_up_folders(dir.path() + u'/');
     test::write_fixture_set_files(cache.cache_folder());

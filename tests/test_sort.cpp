@@ -7,6 +7,7 @@
 #include "properties/currency_table.h"
 #include "properties/formatting.h"
 #include "properties/property_values.h"
+#include "property_fixture.h"
 #include "services/set_data_cache.h"
 #include "setlist/sort.h"
 #include "store/collection_ops.h"
@@ -42,30 +43,17 @@ QStringList labels(const collection &c)
 
 } // namespace
 
-class TestSort : public QObject
+class TestSort : public QObject, public test::PropertyFixture
 {
     Q_OBJECT
 
     QTemporaryDir dir;
-    const Texts &texts = british_english_texts();
-    CurrencyTable currencies = CurrencyTable::built_in();
-    Catalogue catalogue{texts, [this](int row) { return currencies.row(row).symbol1; }};
-    FixedClock clock{0};
-    Folders folders;
-    SetDataCache cache;
-    collection c;
-    QuantityTable quantities;
-    NumberFormat format;
 
-    void sort(qint64 col, qint64 dir_)
+    void sort(qint64 col, qint64 direction)
     {
         c.sort_col = col;
-        c.sort_dir = dir_;
-        format = NumberFormat::of(c, texts);
-        quantities = build_quantity_table(c);
-        const PropertyContext ctx{c,          catalogue, format, currencies.row(c.fmt_currency),
-                                  quantities, clock,     folders};
-        sort_sets(ctx, c);
+        c.sort_dir = direction;
+        sort_sets(context(), c);
     }
 
 private Q_SLOTS:

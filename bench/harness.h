@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Norvanda
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace tandora::bench {
+
+// A QTemporaryDir template for a benchmark's files: below $TMPDIR when it is set, otherwise
+// beside the benchmark binary in the build tree -- on disk, where flushing costs what it costs
+// for the user's files (/tmp may be a RAM disk), and never in the home folder.
+QString working_folder_template(const QString &name);
+
+// Runs the benchmarks named on the command line. setup prepares the data and registers the
+// benchmarks; when it returns false nothing runs and the exit code is 1.
+int run_benchmarks(int argc, char **argv, const std::function<bool()> &setup);
+
+} // namespace tandora::bench
