@@ -44,7 +44,7 @@ constexpr char usage[] =
     "                                  titles, then a line per set, cells between tabs\n";
 
 // Messages for the user: warnings are printed at once, the last one explains a failure.
-class CliPrompt final : public UserPrompt
+class CliPrompt final : public UnattendedPrompt
 {
 public:
     explicit CliPrompt(FILE *err)
@@ -56,12 +56,6 @@ public:
     {
         if (icon == Icon::Warning)
             m_last_warning = text;
-    }
-    bool ask_yes_no(const QString &, Icon) override { return false; }
-    Answer ask_yes_no_cancel(const QString &, Icon) override { return Answer::Cancel; }
-    std::optional<QString> ask_text(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
     }
 
     // The pending warning as a note on err; returns it.

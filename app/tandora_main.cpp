@@ -1,21 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Norvanda
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app_shell.h"
+#include "app_startup.h"
+#include "artwork.h"
 #include "core/clock.h"
-#include "core/folders.h"
-#include "core/session.h"
-#include "core/support_files.h"
-#include "core/text_file.h"
-#include "core/texts.h"
 #include "main_window.h"
 #include "message_prompt.h"
-#include "properties/catalogue.h"
-#include "properties/currency_table.h"
 
 #include <QApplication>
 
 #include <csignal>
-
-using namespace tandora;
 
 int main(int argc, char *argv[])
 {
@@ -24,29 +18,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tandora"));
     QApplication::setOrganizationName(QStringLiteral("Norvanda"));
+    QApplication::setWindowIcon(tandora::artwork::application_icon());
+    // The program ends only through its leave procedure.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString argument = first_argument(QApplication::arguments());
-    const Folders folders = resolve_folders();
-    write_default_support_files(folders);
-
-    Texts language_texts;
-    const Texts &texts =
-        language_texts.load_file(folders.language_file) ? language_texts : british_english_texts();
-    const CurrencyTable currencies = CurrencyTable::load(folders.currency_file);
-    const Catalogue catalogue(texts, [&](int row) { return currencies.row(row).symbol1; });
-
-    const SystemClock clock;
-    MessagePrompt prompt;
-    Session session(texts, catalogue, clock, prompt);
-    MainWindow window(session);
-    prompt.set_parent(&window);
-
-    const QString path = argument.isEmpty() ? folders.default_collection_file : argument;
-    session.new_collection(path);
-    window.show();
-    if (file_size(path) > 0)
-        session.load(path);
-    window.refresh();
-    window.showMaximized();
+    tandora::MessagePrompt prompt;
+    const tandora::SystemClock clock;
+    const std::unique_ptr<tandora::AppShell> shell =
+        tandora::start_program(QApplication::arguments(), prompt, clock);
+    if (!shell)
+        return 0;
+    prompt.set_parent(&shell->main_window());
     return app.exec();
 }

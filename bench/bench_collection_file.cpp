@@ -8,8 +8,8 @@
 // with BM_BareReadParse/fresh, and BM_Save (which flushes to disk) with BM_BareWrite/fsync.
 // Each should stay within twice its baseline. BM_LoadMemory reports what a loaded set
 // occupies once the load is over.
-#include "harness.h"
 #include "collection_generator.h"
+#include "harness.h"
 
 #include "core/clock.h"
 #include "core/texts.h"
@@ -62,16 +62,10 @@ constexpr benchmark::IterationCount write_iterations = 8;
 constexpr benchmark::IterationCount durable_iterations = 5;
 
 // The load must not need the user; any message means the file was not read as written.
-class SilentPrompt final : public UserPrompt
+class SilentPrompt final : public UnattendedPrompt
 {
 public:
     void message(const QString &, Icon) override { ++messages; }
-    bool ask_yes_no(const QString &, Icon) override { return false; }
-    Answer ask_yes_no_cancel(const QString &, Icon) override { return Answer::Cancel; }
-    std::optional<QString> ask_text(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
     int messages = 0;
 };
 

@@ -2,8 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_prompt.h"
 
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tandora {
 
@@ -22,6 +30,19 @@ QMessageBox::StandardButton ask(QWidget *parent, const QString &text, UserPrompt
     box.setEscapeButton(escape);
     const int answer = box.exec();
     return answer == 0 ? escape : QMessageBox::StandardButton(answer);
+}
+
+// "Tandora (*.json)|*.json|(*.*)|*.*" as Qt's file dialog filter "Tandora (*.json);;(*.*)".
+QString qt_filter(const QString &patterns)
+{
+    const QStringList parts = patterns.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &label = parts[i];
+        filters.append(label.contains(u'(') ? label
+                                            : label + QStringLiteral(" (") + parts[i + 1] + u')');
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 } // namespace
@@ -59,6 +80,56 @@ std::optional<QString> MessagePrompt::ask_text(const QString &title, const QStri
     if (!ok)
         return std::nullopt;
     return answer;
+}
+
+QString MessagePrompt::choose_open_file(const QString &title, const QString &start,
+                                        const QString &patterns)
+{
+    return QFileDialog::getOpenFileName(m_parent, title, start, qt_filter(patterns));
+}
+
+QString MessagePrompt::choose_save_file(const QString &title, const QString &start,
+                                        const QString &patterns)
+{
+    // The program asks itself before replacing a file, with its own words.
+    return QFileDialog::getSaveFileName(m_parent, title, start, qt_filter(patterns), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString MessagePrompt::choose_folder(const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(m_parent, title, start);
+}
+
+qint64 MessagePrompt::choose_colour(qint64 start)
+{
+    const QColor initial =
+        start < 0 ? QColor(Qt::white)
+                  : QColor(int(start & 0xFF), int((start >> 8) & 0xFF), int((start >> 16) & 0xFF));
+    const QColor chosen = QColorDialog::getColor(initial, m_parent);
+    if (!chosen.isValid())
+        return -1;
+    return qint64(chosen.red()) | qint64(chosen.green()) << 8 | qint64(chosen.blue()) << 16;
+}
+
+int MessagePrompt::choose_language(const QStringList &names)
+{
+    // The language is not known yet, so the dialog speaks German and English at once.
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QStringLiteral("Tandora"));
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("Sprache wählen / Select Language:"), &dialog));
+    auto *choice = new QComboBox(&dialog);
+    choice->addItems(names);
+    choice->setCurrentIndex(0);
+    layout->addWidget(choice);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return choice->currentIndex();
 }
 
 } // namespace tandora

@@ -5,6 +5,7 @@
 #include "core/user_prompt.h"
 
 class QWidget;
+class QString;
 
 namespace tandora {
 
@@ -23,6 +24,13 @@ public:
     Answer ask_yes_no_cancel(const QString &text, Icon icon) override;
     std::optional<QString> ask_text(const QString &title, const QString &label,
                                     const QString &default_answer) override;
+    QString choose_open_file(const QString &title, const QString &start,
+                             const QString &patterns) override;
+    QString choose_save_file(const QString &title, const QString &start,
+                             const QString &patterns) override;
+    QString choose_folder(const QString &title, const QString &start) override;
+    qint64 choose_colour(qint64 start) override;
+    int choose_language(const QStringList &names) override;
 
 private:
     QWidget *m_parent;

@@ -29,4 +29,34 @@ std::optional<QString> ScriptedPrompt::ask_text(const QString &title, const QStr
     return texts.isEmpty() ? std::nullopt : texts.takeFirst();
 }
 
+QString ScriptedPrompt::choose_open_file(const QString &title, const QString &start,
+                                         const QString &patterns)
+{
+    shown.append({title + u'\n' + start + u'\n' + patterns, Icon::Information});
+    return files.isEmpty() ? QString() : files.takeFirst();
+}
+
+QString ScriptedPrompt::choose_save_file(const QString &title, const QString &start,
+                                         const QString &patterns)
+{
+    return choose_open_file(title, start, patterns);
+}
+
+QString ScriptedPrompt::choose_folder(const QString &title, const QString &start)
+{
+    return choose_open_file(title, start, QString());
+}
+
+qint64 ScriptedPrompt::choose_colour(qint64 start)
+{
+    Q_UNUSED(start)
+    return files.isEmpty() ? -1 : files.takeFirst().toLongLong();
+}
+
+int ScriptedPrompt::choose_language(const QStringList &names)
+{
+    shown.append({names.join(u'\n'), Icon::Information});
+    return languages.isEmpty() ? -1 : languages.takeFirst();
+}
+
 } // namespace tandora::test

@@ -25,9 +25,18 @@ public:
     Answer ask_yes_no_cancel(const QString &text, Icon icon) override;
     std::optional<QString> ask_text(const QString &title, const QString &label,
                                     const QString &default_answer) override;
+    QString choose_open_file(const QString &title, const QString &start,
+                             const QString &patterns) override;
+    QString choose_save_file(const QString &title, const QString &start,
+                             const QString &patterns) override;
+    QString choose_folder(const QString &title, const QString &start) override;
+    qint64 choose_colour(qint64 start) override;
+    int choose_language(const QStringList &names) override;
 
     QList<Answer> answers;               // taken from the front; No when empty
     QList<std::optional<QString>> texts; // taken from the front; cancel when empty
+    QList<QString> files;                // chosen files, folders, colours; cancel when empty
+    QList<int> languages;                // chosen language entries; closed when empty
     QList<Shown> shown;                  // messages and questions, in order
 };
 
