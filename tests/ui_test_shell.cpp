@@ -72,6 +72,7 @@ private Q_SLOTS:
     void commandLineFile();
     void registry();
     void shortcutReachesItsId();
+    void panels();
     void leaveProcedure_data();
     void leaveProcedure();
     void saveAsAsksBeforeReplacing();
@@ -152,6 +153,30 @@ void TestShell::shortcutReachesItsId()
     QTest::keyClick(&main, Qt::Key_M, Qt::ControlModifier); // Cmd+M: sums of the selection
     QCOMPARE(shell->session().current().view_settings & 64, 64);
     QVERIFY(shell->action(cmd::view_option + 6)->isChecked());
+
+    // Escape leaves through the save question; Cancel keeps the program running.
+    shell->session().mark_modified();
+    prompt.answers = {Answer::Cancel};
+    QTest::keyClick(&main, Qt::Key_Escape);
+    QCOMPARE(prompt.shown.last().text, QStringLiteral("Database has been changed. Save it?"));
+    QVERIFY(main.isVisible());
+    QVERIFY(!QFileInfo::exists(support(QStringLiteral("settings.ini"))));
+}
+
+void TestShell::panels()
+{
+    const std::unique_ptr<AppShell> shell = started();
+    MainWindow &main = shell->main_window();
+    shell->shell().dispatch(cmd::info_width_1 + 1); // two tiles wide
+    QCOMPARE(main.info_width(), 127 * 2 + 26);
+    shell->shell().dispatch(cmd::hide_filter_panel);
+    QCOMPARE(main.filter_height(), 0);
+    QCOMPARE(main.info_width(), 127 * 2 + 26);
+    shell->shell().dispatch(cmd::hide_info_panel);
+    QCOMPARE(main.info_width(), 0);
+    shell->shell().dispatch(cmd::reset_panels);
+    QCOMPARE(main.info_width(), 280);
+    QCOMPARE(main.filter_height(), 170);
 }
 
 void TestShell::leaveProcedure_data()
