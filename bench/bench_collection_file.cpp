@@ -257,18 +257,6 @@ template<bool kept> void bm_load(benchmark::State &state, size_t format)
     count_bytes(state, file.bytes.size());
 }
 
-size_t resident_bytes()
-{
-    long pages = 0;
-    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
-        long total = 0;
-        if (std::fscanf(f, "%ld %ld", &total, &pages) != 2)
-            pages = 0;
-        std::fclose(f);
-    }
-    return size_t(pages) * size_t(::sysconf(_SC_PAGESIZE));
-}
-
 // Resident memory of the loaded collection per set, after the load's own buffers are gone.
 void bm_load_memory(benchmark::State &state, size_t format)
 {
@@ -279,14 +267,15 @@ void bm_load_memory(benchmark::State &state, size_t format)
     double per_set = 0;
     for (auto _ : state) {
         ::malloc_trim(0);
-        const size_t before = resident_bytes();
+        const size_t before = bench::resident_bytes();
         collection into;
         if (!read_collection_file(file.path, into, texts, catalogue, prompt).ok) {
             state.SkipWithError("the file did not load");
             break;
         }
         ::malloc_trim(0);
-        per_set = double(resident_bytes() - std::min(before, resident_bytes())) / set_count;
+        per_set =
+            double(bench::resident_bytes() - std::min(before, bench::resident_bytes())) / set_count;
     }
     state.counters["bytes_per_set"] = per_set;
 }

@@ -11,8 +11,8 @@
 // QFile, BM_BareListReadParse adds a bare simdjson parse. The ".mini" part has a folder of its
 // own (minifigure lists of 20,000 sets). BM_CacheMemory reports what a cached file occupies
 // once the load is over. Times are wall-clock; the CPU column counts all threads.
-#include "harness.h"
 #include "collection_generator.h"
+#include "harness.h"
 
 #include "services/set_data_cache.h"
 
@@ -262,18 +262,6 @@ template<auto run> void on_one_core(benchmark::State &state, size_t c)
     ::sched_setaffinity(0, sizeof all, &all);
 }
 
-size_t resident_bytes()
-{
-    long pages = 0;
-    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
-        long total = 0;
-        if (std::fscanf(f, "%ld %ld", &total, &pages) != 2)
-            pages = 0;
-        std::fclose(f);
-    }
-    return size_t(pages) * size_t(::sysconf(_SC_PAGESIZE));
-}
-
 // Resident memory of the loaded cache per file, after the load's own buffers are gone.
 void bm_cache_memory(benchmark::State &state, size_t c)
 {
@@ -281,13 +269,14 @@ void bm_cache_memory(benchmark::State &state, size_t c)
     double per_file = 0;
     for (auto _ : state) {
         ::malloc_trim(0);
-        const size_t before = resident_bytes();
+        const size_t before = bench::resident_bytes();
         SetDataCache cache;
         cache.set_up_folders(fixture->data_folders[c]);
         cache.load_cache(sets);
         ::malloc_trim(0);
         const size_t files = c == 0 ? cache.bs_count() : cache.bl_count();
-        per_file = double(resident_bytes() - std::min(before, resident_bytes())) / double(files);
+        per_file = double(bench::resident_bytes() - std::min(before, bench::resident_bytes())) /
+                   double(files);
     }
     state.counters["bytes_per_file"] = per_file;
 }

@@ -5,8 +5,8 @@
 // by default, and the sort by name, purchase date and set number against a bare
 // std::stable_sort of the same keys computed beforehand (the sort should stay within four
 // times that).
-#include "harness.h"
 #include "collection_generator.h"
+#include "harness.h"
 
 #include "core/clock.h"
 #include "core/folders.h"

@@ -7,8 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <unistd.h>
 
 namespace tandora::bench {
 
@@ -23,6 +25,18 @@ QString working_folder_template(const QString &name)
         parent = ec ? QDir::currentPath() : QFile::decodeName(exe.parent_path().c_str());
     }
     return parent + QStringLiteral("/tandora-bench-") + name + QStringLiteral("-XXXXXX");
+}
+
+size_t resident_bytes()
+{
+    long pages = 0;
+    if (FILE *f = std::fopen("/proc/self/statm", "r")) {
+        long total = 0;
+        if (std::fscanf(f, "%ld %ld", &total, &pages) != 2)
+            pages = 0;
+        std::fclose(f);
+    }
+    return size_t(pages) * size_t(::sysconf(_SC_PAGESIZE));
 }
 
 int run_benchmarks(int argc, char **argv, const std::function<bool()> &setup)

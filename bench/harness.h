@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 
 namespace tandora::bench {
@@ -12,6 +13,9 @@ namespace tandora::bench {
 // beside the benchmark binary in the build tree -- on disk, where flushing costs what it costs
 // for the user's files (/tmp may be a RAM disk), and never in the home folder.
 QString working_folder_template(const QString &name);
+
+// Resident memory of this process in bytes.
+size_t resident_bytes();
 
 // Runs the benchmarks named on the command line. setup prepares the data and registers the
 // benchmarks; when it returns false nothing runs and the exit code is 1.
