@@ -9,6 +9,7 @@
 #include "figures_window.h"
 #include "filter_panel.h"
 #include "info_panel.h"
+#include "main_list.h"
 #include "main_window.h"
 #include "status_fields.h"
 #include "text_window.h"
@@ -64,6 +65,9 @@ AppShell::AppShell(Start start, UserPrompt &prompt, const Clock &clock)
                                                    m_request_log, m_clock, m_prompt, m_folders,
                                                    m_settings},
                                       *this);
+    m_list = new MainList({m_main->set_list(), m_main->status_fields(), m_session, m_catalogue,
+                           m_texts, m_currencies, m_clock, m_folders, m_shell->deferred()},
+                          this);
     build_menus();
     connect(m_main.get(), &MainWindow::close_requested, this, [this] { run(cmd::quit); });
 
@@ -196,7 +200,7 @@ void AppShell::serve_deferred()
         d.info_panel = false; // the set info panel comes with its part of the program
     if (d.sums) {
         d.sums = false;
-        update_sums();
+        m_list->sum_up();
     }
     if (d.figures)
         d.figures = false;
@@ -204,14 +208,6 @@ void AppShell::serve_deferred()
         d.focus = false;
         m_main->set_list_focus();
     }
-}
-
-void AppShell::update_sums()
-{
-    const qsizetype sets = qsizetype(m_session.current().sets.size());
-    m_main->status_fields()->set_text(0, m_texts.text(u"txt_sets") + QStringLiteral(":  ") +
-                                             QString::number(sets) + QStringLiteral(" / ") +
-                                             QString::number(sets));
 }
 
 void AppShell::set_title(const QString &title)
@@ -227,14 +223,14 @@ void AppShell::set_checked(int id, bool checked)
 
 void AppShell::collection_replaced()
 {
-    update_sums();
-    m_shell->deferred().info_panel = true;
+    m_list->build_columns();
+    m_list->refresh_list();
     m_shell->deferred().focus = true;
 }
 
 void AppShell::redraw_list()
 {
-    m_shell->deferred().sums = true;
+    m_list->redraw_rows();
 }
 
 void AppShell::show_text(const QString &text, bool read_only)

@@ -30,6 +30,7 @@ namespace tandora {
 class ColumnWindow;
 class EditorWindow;
 class FiguresWindow;
+class MainList;
 class MainWindow;
 class TextWindow;
 class UserPrompt;
@@ -61,6 +62,7 @@ public:
     Shell &shell() { return *m_shell; }
     Session &session() { return m_session; }
     MainWindow &main_window() { return *m_main; }
+    MainList &main_list() { return *m_list; }
     TextWindow &text_window() { return *m_text; }
     QWidget *window_widget(WindowId window) const;
     const MenuRegistry &registry() const { return m_registry; }
@@ -93,7 +95,6 @@ private:
     void add_nodes(QMenu *menu, MenuId id, const std::vector<menu_node> &nodes);
     QAction *register_entry(WindowId window, MenuId menu, QMenu *target, const menu_node &node);
     void run(int id);
-    void update_sums();
 
     UserPrompt &m_prompt;
     const Clock &m_clock;
@@ -113,6 +114,7 @@ private:
     ColumnWindow *m_columns = nullptr;
     FiguresWindow *m_figures = nullptr;
     TextWindow *m_text = nullptr;
+    MainList *m_list = nullptr;
     QMenu *m_download_menu = nullptr;
     QTimer *m_turn = nullptr;
     std::unique_ptr<Shell> m_shell;

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -113,9 +114,15 @@ template<typename Key> void stable_sort_keys(keyed<Key> &keys, bool ascending)
 // Puts sets[keys[i].second] at position i, moving every set once along its cycle instead of
 // building a second list. A set is made of Qt's relocatable types and plain values, so it is
 // moved as its bytes, like Qt's own containers move such types.
-template<typename Key> void apply_order(std::vector<own_set> &sets, keyed<Key> &keys)
+template<typename Key>
+void apply_order(std::vector<own_set> &sets, keyed<Key> &keys, std::vector<size_t> *moved_from)
 {
     static_assert(QTypeInfo<own_set>::isRelocatable);
+    if (moved_from) {
+        moved_from->resize(keys.size());
+        for (size_t i = 0; i < keys.size(); ++i)
+            (*moved_from)[i] = keys[i].second;
+    }
     alignas(own_set) unsigned char held[sizeof(own_set)];
     const auto bytes = [&](size_t i) { return static_cast<void *>(&sets[i]); };
     for (size_t start = 0; start < keys.size(); ++start) {
@@ -137,7 +144,7 @@ template<typename Key> void apply_order(std::vector<own_set> &sets, keyed<Key> &
 }
 
 void sort_by_text(const PropertyContext &ctx, std::vector<own_set> &sets, qint64 id,
-                  PropertyKind kind, bool ascending)
+                  PropertyKind kind, bool ascending, std::vector<size_t> *moved_from)
 {
     // Kept between sorts: fresh memory for 50,000 keys costs more than computing them.
     // (Named through references: inside the lambda a thread-local would be the other thread's.)
@@ -164,11 +171,11 @@ void sort_by_text(const PropertyContext &ctx, std::vector<own_set> &sets, qint64
             std::u16string_view(arena.data() + buffers.spans[i].first, buffers.spans[i].second), i};
     }
     stable_sort_keys(keys, ascending);
-    apply_order(sets, keys);
+    apply_order(sets, keys, moved_from);
 }
 
 void sort_by_number(const PropertyContext &ctx, std::vector<own_set> &sets, qint64 id,
-                    bool ascending)
+                    bool ascending, std::vector<size_t> *moved_from)
 {
     thread_local keyed<double> kept_keys;
     keyed<double> &keys = kept_keys;
@@ -178,22 +185,27 @@ void sort_by_number(const PropertyContext &ctx, std::vector<own_set> &sets, qint
             keys[i] = {number_key(ctx, sets[i], id), i};
     });
     stable_sort_keys(keys, ascending);
-    apply_order(sets, keys);
+    apply_order(sets, keys, moved_from);
 }
 
 } // namespace
 
-void sort_sets(const PropertyContext &ctx, collection &c)
+void sort_sets(const PropertyContext &ctx, collection &c, std::vector<size_t> *moved_from)
 {
     const qint64 id = c.sort_col;
-    if (!is_property_id(id) || c.sets.size() < 2)
+    if (!is_property_id(id) || c.sets.size() < 2) {
+        if (moved_from) {
+            moved_from->resize(c.sets.size());
+            std::iota(moved_from->begin(), moved_from->end(), size_t(0));
+        }
         return;
+    }
     const bool ascending = c.sort_dir == 0;
     const PropertyKind kind = property_def_of(id).kind;
     if (kind == PropertyKind::Text || kind == PropertyKind::TextList)
-        sort_by_text(ctx, c.sets, id, kind, ascending);
+        sort_by_text(ctx, c.sets, id, kind, ascending, moved_from);
     else
-        sort_by_number(ctx, c.sets, id, ascending);
+        sort_by_number(ctx, c.sets, id, ascending, moved_from);
 }
 
 void sort_by_column(collection &c, qint64 id)

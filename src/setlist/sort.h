@@ -4,6 +4,8 @@
 
 #include "store/records.h"
 
+#include <vector>
+
 namespace tandora {
 
 struct PropertyContext;
@@ -13,7 +15,9 @@ struct PropertyContext;
 // to letter case and empty texts come last in both directions; set numbers sort by number
 // and variant as numbers; a set without a purchase date sorts by January 1st of its release
 // year when sorting by purchase date.
-void sort_sets(const PropertyContext &ctx, collection &c);
+// With moved_from, it receives for every position the position the set had before the sort.
+void sort_sets(const PropertyContext &ctx, collection &c,
+               std::vector<size_t> *moved_from = nullptr);
 
 // What a click on the header of a column showing property id does to the sort order: the
 // current sort column turns around, another one starts in its catalogue direction.
