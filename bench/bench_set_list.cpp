@@ -17,6 +17,7 @@
 #include "properties/property_values.h"
 #include "services/set_data_cache.h"
 #include "setlist/list_columns.h"
+#include "setlist/set_list.h"
 #include "setlist/sort.h"
 
 #include <QDir>
@@ -146,6 +147,35 @@ void bm_bare_stable_sort(benchmark::State &state, qint64 id)
     }
 }
 
+// A refresh of the list: sort by name, the filters, the rows, and the cells of the first
+// screen of the default columns. Shuffled before each round it is what a click on another
+// column costs; already in order it is every other refresh.
+void bm_refresh(benchmark::State &state, bool shuffled)
+{
+    collection &c = fixture->c;
+    c.sort_col = 4;
+    c.sort_dir = 0;
+    SetList rows;
+    const std::vector<qint64> ids = visible_property_ids(c);
+    rows.refresh(*fixture->ctx, c, std::nullopt);
+    for (auto _ : state) {
+        if (shuffled) {
+            state.PauseTiming();
+            shuffle(c);
+            state.ResumeTiming();
+        }
+        const std::optional<size_t> target = rows.refresh(*fixture->ctx, c, size_t(17));
+        size_t characters = 0;
+        for (size_t r = 0; r < std::min<size_t>(60, rows.size()); ++r) {
+            for (qint64 id : ids)
+                characters +=
+                    size_t(cell_text(*fixture->ctx, c.sets[rows.set_at(r)], id, qint64(r)).size());
+        }
+        benchmark::DoNotOptimize(target);
+        benchmark::DoNotOptimize(characters);
+    }
+}
+
 void register_benchmarks()
 {
     const auto ms = benchmark::kMillisecond;
@@ -156,6 +186,14 @@ void register_benchmarks()
     benchmark::RegisterBenchmark("BM_DisplayTexts/one_screen", bm_display_texts)
         ->Arg(60)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_Refresh/name/header_click",
+                                 [](benchmark::State &s) { bm_refresh(s, true); })
+        ->Unit(ms)
+        ->Iterations(10);
+    benchmark::RegisterBenchmark("BM_Refresh/name/in_order",
+                                 [](benchmark::State &s) { bm_refresh(s, false); })
+        ->Unit(ms)
+        ->Iterations(10);
     const std::pair<const char *, qint64> sorts[] = {
         {"name", 4}, {"purchase_date", 6}, {"set_number", 3}};
     for (const auto &[name, id] : sorts) {

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app_shell.h"
 #include "app_startup.h"
+#include "brickset_fixture.h"
 #include "core/clock.h"
 #include "core/commands.h"
 #include "core/language_files.h"
 #include "core/settings_file.h"
 #include "core/texts.h"
+#include "main_list.h"
 #include "main_window.h"
 #include "scripted_prompt.h"
+#include "set_list_model.h"
 #include "store/collection_file.h"
 #include "store/collection_ops.h"
 #include "test_folders.h"
@@ -337,9 +340,39 @@ void TestShell::screenshot()
     const QString target = qEnvironmentVariable("TANDORA_SCREENSHOT");
     if (target.isEmpty())
         QSKIP("TANDORA_SCREENSHOT names no file");
-    const QString path = saved_collection(dir->filePath(QStringLiteral("legosets.json")), 3);
+    // A few sets of the real-service samples, with their downloaded data.
+    QDir().mkpath(support(QString()));
+    const QStringList keys = test::write_fixture_set_files(support(QStringLiteral("brickset")));
+    collection c;
+    reset_collection(c, british_english_texts());
+    const char *shops[] = {"LEGO Store", "Toy shop", "Flea market"};
+    for (qsizetype i = 0; i < std::min<qsizetype>(keys.size(), 24); ++i) {
+        own_set s;
+        s.number = keys[i].section(u'-', 0, 0);
+        s.version = 1;
+        s.template_ = i % 7 == 3 ? 2 : 1;
+        s.state = 1 + i % 4;
+        s.packaging = 1 + i % 3;
+        s.instructions = 1;
+        s.completeness = 1;
+        s.color = i % 9 == 4 ? 0xCCF2FF : -1;
+        s.marker = i % 11 == 5 ? 8 : 0;
+        s.location = QStringLiteral("Shelf ") + QChar(u'A' + int(i % 4));
+        s.purc = {1,         QString::fromLatin1(shops[i % 3]),
+                  QString(), clock.now() - (i + 1) * 86400 * 9,
+                  QString(), 19.99 + double(i * 7 % 60),
+                  0,         0,
+                  1};
+        s.sell.items = 1;
+        s.sell.date = -1;
+        s.reminder_date = -1;
+        c.sets.push_back(s);
+    }
+    const QString path = dir->filePath(QStringLiteral("legosets.json"));
+    write_collection_file(path, c, clock);
     const std::unique_ptr<AppShell> shell = started({path});
     MainWindow &main = shell->main_window();
+    shell->main_list().model().index(0, 0);
     QTest::qWait(200);
     QVERIFY(main.grab().save(target));
 }
