@@ -233,6 +233,11 @@ void AppShell::redraw_list()
     m_list->redraw_rows();
 }
 
+void AppShell::contents_changed()
+{
+    m_list->contents_changed();
+}
+
 void AppShell::show_text(const QString &text, bool read_only)
 {
     m_text->show_text(text, read_only);

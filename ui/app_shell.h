@@ -76,6 +76,7 @@ public:
     void set_checked(int id, bool checked) override;
     void collection_replaced() override;
     void redraw_list() override;
+    void contents_changed() override;
     void show_text(const QString &text, bool read_only) override;
     void show_about(const QString &title, const QString &text) override;
     void hide_window(WindowId window) override;

@@ -149,10 +149,22 @@ void MainList::refresh_list(std::optional<size_t> keep)
     m_parts.deferred.figures = true;
 }
 
-void MainList::redraw_rows()
+void MainList::redraw_rows(std::optional<size_t> set_position)
 {
     rebuild_context();
-    m_model->redraw();
+    if (!set_position) {
+        m_model->redraw();
+    } else if (const std::optional<size_t> row = m_rows.row_of(*set_position)) {
+        Q_EMIT m_model->dataChanged(m_model->index(int(*row), 0),
+                                    m_model->index(int(*row), m_model->columnCount() - 1));
+    }
+    m_parts.deferred.info_panel = true;
+    m_parts.deferred.sums = true;
+}
+
+void MainList::contents_changed()
+{
+    m_quantities = build_quantity_table(m_parts.session.current());
     m_parts.deferred.info_panel = true;
     m_parts.deferred.sums = true;
 }

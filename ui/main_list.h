@@ -57,8 +57,11 @@ public:
     // Sorts, filters and fills the rows; keep is the position of the set to keep selected,
     // the current row's set when none is given.
     void refresh_list(std::optional<size_t> keep = std::nullopt);
-    // Every row drawn again, with the formats and options as they are now.
-    void redraw_rows();
+    // Rows drawn again with the formats and options as they are now: the row of one set, or
+    // every row.
+    void redraw_rows(std::optional<size_t> set_position = std::nullopt);
+    // The collection's contents changed: quantities counted again, panels and sums refreshed.
+    void contents_changed();
     void update_headers();
     // The status bar sums.
     void sum_up();

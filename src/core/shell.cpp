@@ -146,6 +146,14 @@ void Shell::update_title()
     m_view.set_title(m_parts.session.window_title());
 }
 
+void Shell::mark_changed(bool changed, bool keep_lists)
+{
+    m_parts.session.mark_modified(changed);
+    update_title();
+    if (!keep_lists)
+        m_view.contents_changed();
+}
+
 void Shell::update_ticks()
 {
     const collection &c = m_parts.session.current();
@@ -300,9 +308,7 @@ void Shell::on_offset_vip(int)
     if (stock == c.vip_stock)
         return;
     c.vip_stock = stock;
-    m_parts.session.mark_modified();
-    m_deferred.sums = true;
-    update_title();
+    mark_changed(true);
 }
 
 void Shell::on_show_log(int)

@@ -29,6 +29,8 @@ public:
     virtual void collection_replaced() = 0;
     // Formats or view options changed: every row drawn again.
     virtual void redraw_list() = 0;
+    // Sets were added, changed or removed: counts, pick lists and panels from the contents.
+    virtual void contents_changed() = 0;
     virtual void show_text(const QString &text, bool read_only) = 0;
     virtual void show_about(const QString &title, const QString &text) = 0;
     virtual void hide_window(WindowId window) = 0;
@@ -88,6 +90,9 @@ public:
     // Ticks of the option and format entries from the collection.
     void update_ticks();
     void update_title();
+    // After a change: the modified flag and the title, and unless keep_lists everything
+    // derived from the collection's contents.
+    void mark_changed(bool changed, bool keep_lists = false);
 
 private:
     enum class Leave { new_collection, load, quit };
