@@ -214,12 +214,5 @@ void register_benchmarks()
 
 int main(int argc, char **argv)
 {
-    Fixture f; // the working folder goes with it
-    return bench::run_benchmarks(argc, argv, [&f] {
-        if (!setup(f))
-            return false;
-        fixture = &f;
-        register_benchmarks();
-        return true;
-    });
+    return bench::run_with_fixture(argc, argv, fixture, setup, register_benchmarks);
 }

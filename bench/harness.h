@@ -21,4 +21,20 @@ size_t resident_bytes();
 // benchmarks; when it returns false nothing runs and the exit code is 1.
 int run_benchmarks(int argc, char **argv, const std::function<bool()> &setup);
 
+// The same around a fixture: setup prepares it (false ends the run), current points at it
+// while the benchmarks run, register_all registers them. The fixture goes when they are done.
+template<typename Fixture>
+int run_with_fixture(int argc, char **argv, Fixture *&current, bool (*setup)(Fixture &),
+                     void (*register_all)())
+{
+    Fixture fixture;
+    return run_benchmarks(argc, argv, [&] {
+        if (!setup(fixture))
+            return false;
+        current = &fixture;
+        register_all();
+        return true;
+    });
+}
+
 } // namespace tandora::bench
